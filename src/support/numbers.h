@@ -1,0 +1,32 @@
+#pragma once
+// Numbers in files and read-outs: formatting with the program's masks and
+// parsing of file numbers, always with "." as decimal separator and no digit
+// grouping, whatever the user's locale.
+
+#include <string>
+#include <string_view>
+
+namespace torvik {
+
+// Formats v with a mask of the kind "0", "0.00", "0.000000", "0.####",
+// "#.##" or "0.#": a "0" is a digit always written, a "#" a digit written only
+// when it is not a trailing zero (before the point: only when not a leading
+// zero), the value is rounded half away from zero to the mask's last digit,
+// and a negative value that is not zero after rounding carries a leading "-".
+std::string FormatMask(double v, std::string_view mask);
+
+// Parses a file number: surrounding blanks, an optional sign, digits with "."
+// as decimal separator, an optional exponent. Anything else fails, as does a
+// value that is not finite once read ("1e999").
+bool TryParseFileNumber(std::string_view text, double& out);
+
+// As TryParseFileNumber; throws std::invalid_argument with the text
+// "'<text>' is not a valid floating point value" on failure.
+double ParseFileNumber(std::string_view text);
+
+// Parses an integer as INI files hold them: surrounding blanks, an optional
+// sign, decimal digits, or hexadecimal after "0x"/"$". Fails when the value
+// does not fit a 32-bit integer.
+bool TryParseInt(std::string_view text, int& out);
+
+}  // namespace torvik
