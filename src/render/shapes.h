@@ -78,14 +78,23 @@ public:
 
 class TArrow : public TMyShape {
 public:
+    // Shaft from origin to corner, head at corner reaching back a fifth of
+    // the length and spreading a tenth to each side. Throws std::range_error
+    // when a barb does not fit 32-bit integers.
     void Draw(TCanvas& aCanvas) const override;
+    // True when Draw would not throw.
+    bool Fits() const;
 };
 
 // A three-quarter circle about origin; corner.X is the signed radius
 // (positive turns clockwise as displayed).
 class TCircularArrow : public TMyShape {
 public:
+    // Throws std::range_error when a point of the figure does not fit 32-bit
+    // integers.
     void Draw(TCanvas& aCanvas) const override;
+    // True when Draw would not throw.
+    bool Fits() const;
 };
 
 }  // namespace torvik
