@@ -1,0 +1,114 @@
+// The activation solver's correction steps. Each step probes the wire with
+// small changes of the load, measures how the wire end moves and turns in
+// response, solves for the change of load that would close the remaining
+// gap to the bracket, and applies a damped share of it.
+
+#include <cmath>
+
+#include "geometry/force_moment.h"
+#include "support/errors.h"
+#include "wire/bracket.h"
+#include "wire/wire.h"
+
+namespace torvik {
+
+namespace {
+
+struct TProbes {
+    double sx, sy, sm;
+};
+
+// Each probe is a tenth of the previous step's component, signed so that it
+// should close the gap; the first probes of a run are 0.1, 0.1 and 10.
+TProbes Probes(const TPointReal& T, double B, const TPointReal& C0, double D0, const TForceMoment& deltaFM) {
+    const double px = deltaFM.x != 0 ? std::abs(0.1 * deltaFM.x) : 0.1;
+    const double py = deltaFM.y != 0 ? std::abs(0.1 * deltaFM.y) : 0.1;
+    const double pm = deltaFM.m != 0 ? std::abs(0.1 * deltaFM.m) : 10.0;
+    return {T.x - C0.x >= 0 ? px : -px, T.y - C0.y >= 0 ? py : -py, AngleDiff(D0, B) > 0 ? -pm : pm};
+}
+
+double Checked(double v) {
+    if (!std::isfinite(v)) throw TArithmeticError();
+    return v;
+}
+
+// a / b, failing as a division by zero or an overflow would.
+double Divide(double a, double b) {
+    if (b == 0) throw TArithmeticError();
+    return Checked(a / b);
+}
+
+}  // namespace
+
+TForceMoment TWire::StepDeformPoint(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
+    const TPointReal T = *theBr.Origin();
+    const TPointReal C0 = Corner();
+    const double D0 = EndDirection();
+    const TProbes p = Probes(T, theBr.Direction(), C0, D0, deltaFM);
+
+    Deform(T, aFM.x + p.sx, aFM.y, aFM.m);
+    TPointReal c = Corner();
+    const double dx1 = c.x - C0.x, dy1 = c.y - C0.y;
+    Deform(T, aFM.x, aFM.y + p.sy, aFM.m);
+    c = Corner();
+    const double dx2 = c.x - C0.x, dy2 = c.y - C0.y;
+    const double ex = T.x - C0.x, ey = T.y - C0.y;
+
+    const double k2 = Divide(ex * dy1 - ey * dx1, dx2 * dy1 - dy2 * dx1);
+    const double k1 = Divide(ex - k2 * dx2, dx1);
+    TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), 0);
+    Deform(T, aFM.x + step.x, aFM.y + step.y, aFM.m);
+    return step;
+}
+
+TForceMoment TWire::StepDeformAngle(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
+    const TPointReal T = *theBr.Origin();
+    const double B = theBr.Direction();
+    const TPointReal C0 = Corner();
+    const double D0 = EndDirection();
+    const TProbes p = Probes(T, B, C0, D0, deltaFM);
+
+    Deform(T, aFM.x, aFM.y, aFM.m + p.sm);
+    const double da = AngleDiff(EndDirection(), D0);
+    const double ea = AngleDiff(B, D0);
+    // The angle step takes the full estimate, undamped.
+    TForceMoment step(theBr.Origin(), 0, 0, Checked(p.sm * Divide(ea, da)));
+    Deform(T, aFM.x, aFM.y, aFM.m + step.m);
+    return step;
+}
+
+TForceMoment TWire::StepDeform(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
+    const TPointReal T = *theBr.Origin();
+    const double B = theBr.Direction();
+    const TPointReal C0 = Corner();
+    const double D0 = EndDirection();
+    const TProbes p = Probes(T, B, C0, D0, deltaFM);
+
+    Deform(T, aFM.x + p.sx, aFM.y, aFM.m);
+    TPointReal c = Corner();
+    const double dx1 = c.x - C0.x, dy1 = c.y - C0.y, da1 = AngleDiff(EndDirection(), D0);
+    Deform(T, aFM.x, aFM.y + p.sy, aFM.m);
+    c = Corner();
+    const double dx2 = c.x - C0.x, dy2 = c.y - C0.y, da2 = AngleDiff(EndDirection(), D0);
+    Deform(T, aFM.x, aFM.y, aFM.m + p.sm);
+    c = Corner();
+    const double dx3 = c.x - C0.x, dy3 = c.y - C0.y, da3 = AngleDiff(EndDirection(), D0);
+    const double ex = T.x - C0.x, ey = T.y - C0.y, ea = AngleDiff(B, D0);
+
+    // Elimination of k1 from k1*r1 + k2*r2 + k3*r3 = e.
+    const double A = ex * dy1 - ey * dx1;
+    const double Bq = dy2 * da1 - da2 * dy1;
+    const double Cq = ey * da1 - ea * dy1;
+    const double Dq = dx2 * dy1 - dy2 * dx1;
+    const double Eq = dx3 * dy1 - dy3 * dx1;
+    const double Gq = dy3 * da1 - da3 * dy1;
+    const double k3 = Divide(A * Bq - Cq * Dq, Eq * Bq - Gq * Dq);
+    const double k2 = Divide(A - Eq * k3, Dq);
+    const double k1 = Divide(ex - k2 * dx2 - k3 * dx3, dx1);
+
+    TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), Checked(p.sm * k3 / 5));
+    Deform(T, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
+    return step;
+}
+
+}  // namespace torvik

@@ -1,0 +1,72 @@
+#pragma once
+// The activation run, one iteration at a time: the caller (the main window,
+// which redraws and yields between iterations, or the command-line program)
+// calls Iterate until it reports a stop.
+
+#include <string>
+
+#include "geometry/force_moment.h"
+#include "wire/design.h"
+
+namespace torvik {
+
+// Indices of the target names "Point", "Angle", "Slot".
+enum TTargetMode : int { TargetPoint = 0, TargetAngle = 1, TargetSlot = 2 };
+
+const char* TargetName(int aTargetMode);
+
+// Above this strain (10 degrees) a run stops as overstrained.
+constexpr double MaxElasticStrain = 0.17453292519943295;
+
+inline constexpr const char* OverstrainMessage = "Excessive activation detected!";
+inline constexpr const char* ActivationErrorMessage = "Error in activation!";
+
+struct TActivationSettings {
+    int TargetMode = TargetSlot;
+    bool AutoStop = true;
+    double ToleranceDistance = 0.1;                   // mm
+    double ToleranceAngle = Pi / 180.0;  // radians
+};
+
+enum class TStopReason {
+    None,        // the run goes on
+    Tolerance,   // the target was met within the tolerances
+    Overstrain,  // a segment bent elastically by more than 10 degrees
+    Error        // an arithmetic error in the step
+};
+
+struct TIterationResult {
+    TStopReason stop = TStopReason::None;
+    // The message to show the user, empty when there is none.
+    std::string message;
+    // The error behind an Error stop, for a log or a command-line report.
+    std::string detail;
+};
+
+// Distance (mm) of the wire end from the right bracket's point and the
+// absolute angle (radians) between its end direction and the bracket's.
+double EndDistance(const TDesign& aDesign);
+double EndAngle(const TDesign& aDesign);
+
+class TActivationRun {
+public:
+    // Starts a run with a previous step of zero: the first probes are 0.1 cN,
+    // 0.1 cN and 10 cN.mm.
+    TActivationRun() = default;
+
+    // One iteration: a correction step for the target mode added to
+    // RightForce, LeftForce balanced, then the automatic stop and the strain
+    // limit tested. After an error RightForce is as it was before the step
+    // and the wire is deformed under it again (or unloaded if even that
+    // fails), so the picture matches the numbers.
+    TIterationResult Iterate(TDesign& aDesign, const TActivationSettings& aSettings);
+
+    int Iterations() const { return FIterations; }
+    const TForceMoment& Delta() const { return FDelta; }
+
+private:
+    TForceMoment FDelta{nullptr, 0, 0, 0};
+    int FIterations = 0;
+};
+
+}  // namespace torvik

@@ -1,0 +1,35 @@
+#pragma once
+// The design being edited and activated: the wire, the two brackets, the
+// load applied at the right bracket and its balance at the left bracket.
+// The wire starts at the left bracket's origin point, and each force acts at
+// its bracket's origin point: all three are the same shared objects.
+
+#include <memory>
+
+#include "geometry/force_moment.h"
+#include "wire/bracket.h"
+#include "wire/wire.h"
+
+namespace torvik {
+
+struct TDesign {
+    std::unique_ptr<TWire> CurrentWire;
+    TBracket LeftBracket;
+    TBracket RightBracket;
+    TForceMoment RightForce;  // the load on the wire end at the right bracket
+    TForceMoment LeftForce;   // its balance at the left bracket
+
+    // A new design: a one-segment wire, the left bracket at (10, 10) mm
+    // facing +x, the right one at (20, 10) mm, no load.
+    TDesign(double aSegmentSize, const TWireStock& aStock);
+    TDesign(const TDesign&) = delete;
+    TDesign& operator=(const TDesign&) = delete;
+
+    // Gives the wire the left bracket's direction minus pi and its origin
+    // point as its start, and attaches the forces to the brackets' points.
+    void AttachToBrackets();
+    // LeftForce := the equilibrium of RightForce about the left bracket.
+    void CalcLeftForce();
+};
+
+}  // namespace torvik

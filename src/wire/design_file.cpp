@@ -1,0 +1,126 @@
+#include "wire/design_file.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "support/ini_file.h"
+#include "support/numbers.h"
+#include "wire/bracket.h"
+#include "wire/wire.h"
+
+namespace torvik {
+
+namespace {
+const char* const kWireSection = "Wire";
+
+std::string SegKey(int i) { return "Seg " + std::to_string(i); }
+}  // namespace
+
+void TWire::SaveToIni(TIniFile& aIni) {
+    aIni.EraseSection(kWireSection);
+    aIni.WriteInteger(kWireSection, "Segments", Count() - 1);
+    for (int i = 1; i < Count(); ++i) {
+        const TWireSeg& s = FSegments[static_cast<std::size_t>(i)];
+        aIni.WriteString(kWireSection, SegKey(i), FormatMask(s.angle, "0.000000") + ", " + FormatMask(s.length * 20, "0.00"));
+    }
+}
+
+void TWire::ReadFromIni(const TIniFile& aIni) {
+    const int n = aIni.ReadInteger(kWireSection, "Segments", 0);
+    if (n > MaxFileSegments)
+        throw std::runtime_error("The design declares " + std::to_string(n) + " segments; at most " +
+                                 std::to_string(MaxFileSegments) + " can be read");
+    for (int i = 1; i <= n; ++i) {
+        const std::string value = aIni.ReadString(kWireSection, SegKey(i), "0.000000, 0.25");
+        const auto comma = value.find(", ");
+        const std::string angleText = comma == std::string::npos ? std::string() : value.substr(0, comma);
+        const std::string lengthText = comma == std::string::npos ? value : value.substr(comma + 2);
+        const double length = ParseFileNumber(lengthText) / 20;
+        const double angle = ParseFileNumber(angleText);
+        // A readable but absurd segment (longer than the design area many
+        // times over, or bent by more turns than anyone could make) would
+        // only overflow the drawing later.
+        if (length < 0 || length > 10000)
+            throw std::runtime_error("'" + lengthText + "' is not a valid segment length");
+        if (std::abs(angle) > 1000)
+            throw std::runtime_error("'" + angleText + "' is not a valid segment angle");
+        AddSeg(length, angle);
+    }
+    dirty = false;
+}
+
+void TWire::SaveToFile(const std::string& aFileName) {
+    TIniFile ini;
+    ini.Load(aFileName);
+    SaveToIni(ini);
+    ini.Save(aFileName);
+    dirty = false;
+}
+
+void TWire::ReadFromFile(const std::string& aFileName) {
+    TIniFile ini;
+    ini.Load(aFileName);
+    ReadFromIni(ini);
+}
+
+void TBracket::SaveToIni(TIniFile& aIni) const {
+    aIni.EraseSection(Name);
+    aIni.WriteString(Name, "X", FormatMask(FOrigin->x * 20, "0.####"));
+    aIni.WriteString(Name, "Y", FormatMask(FOrigin->y * 20, "0.####"));
+    aIni.WriteString(Name, "Angulation", FormatMask(NormalizeAngle(FDirection), "0.######"));
+}
+
+void TBracket::ReadFromIni(const TIniFile& aIni) {
+    double v = 0;
+    // Bad or missing values keep the bracket's current ones.
+    if (TryParseFileNumber(aIni.ReadString(Name, "X", "nil"), v)) FOrigin->x = v / 20;
+    if (TryParseFileNumber(aIni.ReadString(Name, "Y", "nil"), v)) FOrigin->y = v / 20;
+    if (TryParseFileNumber(aIni.ReadString(Name, "Angulation", "nil"), v)) {
+        // A direction more than a turn away from [0, 2pi) would not fold.
+        FDirection = std::fmod(v, TwoPi);
+    }
+    Rebuild();
+}
+
+void TBracket::SaveToFile(const std::string& aFileName) const {
+    TIniFile ini;
+    ini.Load(aFileName);
+    SaveToIni(ini);
+    ini.Save(aFileName);
+}
+
+void TBracket::ReadFromFile(const std::string& aFileName) {
+    TIniFile ini;
+    ini.Load(aFileName);
+    ReadFromIni(ini);
+}
+
+void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight) {
+    TIniFile ini;
+    ini.Load(aFileName);
+    aWire.SaveToIni(ini);
+    aLeft.SaveToIni(ini);
+    aRight.SaveToIni(ini);
+    ini.Save(aFileName);
+    aWire.dirty = false;
+}
+
+void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight) {
+    TIniFile ini;
+    ini.Load(aFileName);
+    aLeft.ReadFromIni(ini);
+    aRight.ReadFromIni(ini);
+    const auto attach = [&] {
+        aWire.SetDirection(aLeft.Direction() - Pi);
+        aWire.SetOrigin(aLeft.Origin());
+    };
+    try {
+        aWire.ReadFromIni(ini);
+    } catch (...) {
+        attach();
+        throw;
+    }
+    attach();
+}
+
+}  // namespace torvik

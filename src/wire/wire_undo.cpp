@@ -1,0 +1,75 @@
+// The wire's edit history. A state records every segment's origin, length,
+// bend, direction, material and cross-section, but not its deformation.
+
+#include "wire/wire.h"
+
+namespace torvik {
+
+int UndoLimit(int aUndoLevels) {
+    switch (aUndoLevels) {
+        case UndoNone: return 0;
+        case Undo5: return 5;
+        case Undo10: return 10;
+        case Undo15: return 15;
+        default: return -1;  // "Unlimited"
+    }
+}
+
+void TWire::KeepStateToList(std::vector<TState>& theList) const {
+    TState state;
+    state.reserve(FSegments.size());
+    for (const TWireSeg& s : FSegments)
+        state.push_back(TSegState{*s.origin, s.length, s.angle, s.direction, s.material, s.size});
+    theList.push_back(std::move(state));
+}
+
+void TWire::KeepState(int aUndoLevels) {
+    const int limit = UndoLimit(aUndoLevels);
+    if (limit == 0) return;
+    if (limit > 0 && UndoCount() >= limit) FUndoList.erase(FUndoList.begin());
+    KeepStateToList(FUndoList);
+}
+
+void TWire::Restore(TState& aState) {
+    // The first segment keeps the live bracket origin point; the others get
+    // points of their own.
+    TPointRef first = FSegments.front().origin;
+    std::vector<TWireSeg> segments;
+    segments.reserve(aState.size());
+    for (std::size_t i = 0; i < aState.size(); ++i) {
+        const TSegState& c = aState[i];
+        TPointRef org = i == 0 ? first : MakePoint(c.origin.x, c.origin.y);
+        segments.emplace_back(std::move(org), c.length, c.angle, c.direction, TWireStock{c.material, c.size});
+    }
+    FSegments = std::move(segments);
+    Rebuild();
+}
+
+void TWire::Undo() {
+    if (FUndoList.empty()) return;
+    KeepStateToList(FRedoList);
+    TState state = std::move(FUndoList.back());
+    FUndoList.pop_back();
+    Restore(state);
+}
+
+void TWire::Redo() {
+    if (FRedoList.empty()) return;
+    KeepStateToList(FUndoList);
+    TState state = std::move(FRedoList.back());
+    FRedoList.pop_back();
+    Restore(state);
+}
+
+void TWire::UndoLevelChanged(int aUndoLevels) {
+    const int limit = UndoLimit(aUndoLevels);
+    if (limit < 0) return;
+    const auto trim = [limit](std::vector<TState>& list) {
+        if (static_cast<int>(list.size()) > limit)
+            list.erase(list.begin(), list.end() - limit);
+    };
+    trim(FUndoList);
+    trim(FRedoList);
+}
+
+}  // namespace torvik
