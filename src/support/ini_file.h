@@ -18,8 +18,9 @@ class TIniFile {
 public:
     TIniFile() = default;
 
-    // Reads the document from a file. A missing or unreadable file gives an
-    // empty document (and false).
+    // Reads the document from a file. A missing or unreadable file, one that
+    // is not a regular file, or one larger than 16 MiB gives an empty document
+    // (and false). A leading UTF-8 byte order mark is skipped.
     bool Load(const std::string& aFileName);
     // Parses a document from text (either line end).
     void Parse(std::string_view text);
@@ -37,14 +38,17 @@ public:
     // Any non-zero integer is true; aDefault when missing or not an integer.
     bool ReadBool(std::string_view section, std::string_view key, bool aDefault) const;
 
-    // Replaces the value of an existing key in place, or appends the key at
-    // the end of its section, creating the section at the end when needed.
+    // Replaces the value of an existing key in place, or appends the key after
+    // the last key of its section, creating the section at the end when needed.
+    // Throws std::invalid_argument, changing nothing, for an empty name, a
+    // section name with "]", a key name with "=" or a line break anywhere.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
     bool SectionExists(std::string_view section) const;
-    // Removes the section and all its keys.
+    // Removes every section of that name with its keys; comment and blank
+    // lines inside it stay.
     void EraseSection(std::string_view section);
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> KeyNames(std::string_view section) const;

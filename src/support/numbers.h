@@ -13,6 +13,11 @@ namespace torvik {
 // when it is not a trailing zero (before the point: only when not a leading
 // zero), the value is rounded half away from zero to the mask's last digit,
 // and a negative value that is not zero after rounding carries a leading "-".
+// Rounding works on the shortest decimal that reads back as the same double,
+// so 2.675 with "0.00" gives "2.68" although its binary value lies just below. Text
+// around the digits is copied as it stands ("0.00 mm"); a number never comes
+// out empty ("#.##" writes "0" for 0). A value that is not finite throws
+// TArithmeticError rather than writing a number no file could read back.
 std::string FormatMask(double v, std::string_view mask);
 
 // Parses a file number: surrounding blanks, an optional sign, digits with "."
@@ -25,8 +30,8 @@ bool TryParseFileNumber(std::string_view text, double& out);
 double ParseFileNumber(std::string_view text);
 
 // Parses an integer as INI files hold them: surrounding blanks, an optional
-// sign, decimal digits, or hexadecimal after "0x"/"$". Fails when the value
-// does not fit a 32-bit integer.
+// sign, decimal digits, or hexadecimal after "0x", "0X" or "$". Fails when
+// the value does not fit a 32-bit integer (hexadecimal included).
 bool TryParseInt(std::string_view text, int& out);
 
 }  // namespace torvik

@@ -1,0 +1,220 @@
+// Protects INI reading, in-place writing and atomic saving of design and settings files.
+
+#include "support/errors.h"
+#include "support/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+
+namespace torvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string templ = (fs::temp_directory_path() / "torvik-ini-XXXXXX").string();
+        if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+        FPath = templ;
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        fs::remove_all(FPath, ec);
+    }
+    const fs::path& path() const { return FPath; }
+
+private:
+    fs::path FPath;
+};
+
+std::string ReadAll(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteAll(const fs::path& p, const std::string& text)
+{
+    std::ofstream out(p, std::ios::binary);
+    out << text;
+}
+
+const char* const kDesign =
+    "; a comment\n"
+    "[Wire]\n"
+    "Segments = 2 \n"
+    "Seg 1=0.000000, 5.00\n"
+    "Seg 2=0.100000, 5.00\n"
+    "\n"
+    "[Left Bracket]\n"
+    "X=200\n"
+    "Unknown=kept\n"
+    "[Mine]\n"
+    "a=1\n";
+
+TEST(IniFileRead, CaseInsensitiveTrimmedAndDefaults)
+{
+    TIniFile ini;
+    ini.Parse(std::string("\xEF\xBB\xBF") + kDesign);
+    EXPECT_EQ(ini.ReadString("wire", "SEGMENTS", "?"), "2");
+    EXPECT_EQ(ini.ReadInteger(" WIRE ", "segments", 0), 2);
+    EXPECT_EQ(ini.ReadString("Wire", "seg 2", ""), "0.100000, 5.00");
+    EXPECT_EQ(ini.ReadString("left bracket", "x", ""), "200");
+    EXPECT_EQ(ini.ReadString("Wire", "X", "nil"), "nil");
+    EXPECT_EQ(ini.ReadString("Nowhere", "X", "nil"), "nil");
+    EXPECT_FALSE(ini.Read("Wire", "missing").has_value());
+    EXPECT_EQ(ini.ReadInteger("Left Bracket", "Unknown", 7), 7);
+    EXPECT_TRUE(ini.ReadBool("Mine", "a", false));
+    EXPECT_TRUE(ini.SectionExists("MINE"));
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Wire", "Left Bracket", "Mine"}));
+    EXPECT_EQ(ini.KeyNames("wire"), (std::vector<std::string>{"Segments", "Seg 1", "Seg 2"}));
+
+    TIniFile hex;
+    hex.Parse("[S]\r\nH=0x1F\r\nB=0\r\nN=-12\r\nJ=1.5\r\n");
+    EXPECT_EQ(hex.ReadInteger("S", "H", 0), 31);
+    EXPECT_FALSE(hex.ReadBool("S", "B", true));
+    EXPECT_EQ(hex.ReadInteger("S", "N", 0), -12);
+    EXPECT_EQ(hex.ReadInteger("S", "J", 3), 3);
+    EXPECT_TRUE(hex.ReadBool("S", "J", true));
+}
+
+TEST(IniFileWrite, InPlaceAppendAndNewSection)
+{
+    TIniFile ini;
+    ini.Parse("[A]\r\nx=1\r\n; note\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");
+    ini.WriteString("a", "X", "10");        // replaced where it stands
+    ini.WriteString("A", "w", "new");       // after A's last key, before the blank line
+    ini.WriteString("C", "k", "v");         // new section at the end
+    ini.WriteInteger("B", "n", -5);
+    ini.WriteBool("B", "flag", true);
+    EXPECT_EQ(ini.Text(),
+              "[A]\r\nX=10\r\n; note\r\ny=2\r\nw=new\r\n\r\n[B]\r\nz=3\r\nn=-5\r\nflag=1\r\n[C]\r\nk=v\r\n");
+
+    TIniFile empty;
+    EXPECT_EQ(empty.Text(), "");
+    empty.WriteString("S", "k", "");
+    EXPECT_EQ(empty.Text(), "[S]\r\nk=\r\n");
+    EXPECT_EQ(empty.ReadString("S", "k", "default"), "");
+
+    // Names and values that would break the file's structure are refused.
+    EXPECT_THROW(ini.WriteString("S", "a=b", "1"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S]", "a", "1"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", "a", "1\r\n[X]"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("", "a", "1"), std::invalid_argument);
+    EXPECT_FALSE(ini.SectionExists("S"));
+}
+
+TEST(IniFileWrite, EraseAndRewriteKeepsOtherSectionsInPlace)
+{
+    TIniFile ini;
+    ini.Parse(kDesign);
+    ini.EraseSection("WIRE");
+    EXPECT_FALSE(ini.SectionExists("Wire"));
+    EXPECT_FALSE(ini.Read("Wire", "Seg 2").has_value());
+    ini.WriteInteger("Wire", "Segments", 1);
+    ini.WriteString("Wire", "Seg 1", "0.000000, 5.00");
+    EXPECT_EQ(ini.Text(),
+              "; a comment\r\n\r\n[Left Bracket]\r\nX=200\r\nUnknown=kept\r\n[Mine]\r\na=1\r\n"
+              "[Wire]\r\nSegments=1\r\nSeg 1=0.000000, 5.00\r\n");
+
+    TIniFile twice;
+    twice.Parse("[S]\na=1\n[T]\nb=2\n[s]\nc=3\n");
+    twice.EraseSection("s");
+    EXPECT_EQ(twice.Text(), "[T]\r\nb=2\r\n");
+}
+
+TEST(IniFileText, RoundTripKeepsEveryLine)
+{
+    const std::string crlf = "; c\r\n[S]\r\n  Key  =  spaced value  \r\nnot a key\r\n[T]\r\n=no name\r\n";
+    TIniFile ini;
+    ini.Parse(crlf);
+    EXPECT_EQ(ini.Text(), crlf);
+    EXPECT_EQ(ini.ReadString("s", "key", ""), "spaced value");
+    TIniFile lf;
+    lf.Parse("[S]\nk=v");  // no final line end
+    EXPECT_EQ(lf.Text(), "[S]\r\nk=v\r\n");
+}
+
+TEST(IniFileSave, WritesReplacesAndKeepsRights)
+{
+    TempFolder dir;
+    const fs::path file = dir.path() / "design.tvk";
+    TIniFile ini;
+    EXPECT_FALSE(ini.Load(file.string()));  // missing: empty document
+    EXPECT_EQ(ini.Text(), "");
+
+    ini.WriteString("Wire", "Segments", "0");
+    ini.Save(file.string());
+    EXPECT_EQ(ReadAll(file), "[Wire]\r\nSegments=0\r\n");
+
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TIniFile again;
+    ASSERT_TRUE(again.Load(file.string()));
+    again.WriteString("Wire", "Segments", "3");
+    again.Save(file.string());
+    EXPECT_EQ(ReadAll(file), "[Wire]\r\nSegments=3\r\n");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(IniFileSave, FailureThrowsAndLeavesTheOldFile)
+{
+    TempFolder dir;
+    const fs::path blocker = dir.path() / "plain-file";
+    WriteAll(blocker, "I am a file\n");
+    TIniFile ini;
+    ini.WriteString("S", "k", "v");
+
+    const std::string inside = (blocker / "settings.ini").string();  // parent is a regular file
+    try {
+        ini.Save(inside);
+        FAIL() << "no exception";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + inside);
+    }
+    const std::string missing = (dir.path() / "no-such-folder" / "x.ini").string();
+    EXPECT_THROW(ini.Save(missing), TFileError);
+    EXPECT_THROW(ini.Save(dir.path().string()), TFileError);  // a folder is not a file
+    EXPECT_EQ(ReadAll(blocker), "I am a file\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(IniFileLoad, RefusesWhatIsNotAnIniFile)
+{
+    TempFolder dir;
+    TIniFile ini;
+    ini.Parse("[Old]\nk=v\n");
+    EXPECT_FALSE(ini.Load(dir.path().string()));  // a folder
+    EXPECT_EQ(ini.Text(), "");
+
+    const fs::path big = dir.path() / "big.ini";
+    {
+        std::ofstream out(big, std::ios::binary);
+        out << "[S]\nk=v\n";
+    }
+    fs::resize_file(big, 17u * 1024u * 1024u);
+    ini.Parse("[Old]\nk=v\n");
+    EXPECT_FALSE(ini.Load(big.string()));
+    EXPECT_EQ(ini.Text(), "");
+
+    const fs::path bom = dir.path() / "bom.ini";
+    WriteAll(bom, "\xEF\xBB\xBF[General]\nVersion=1.0.0.0\n");
+    ASSERT_TRUE(ini.Load(bom.string()));
+    EXPECT_EQ(ini.ReadString("General", "Version", ""), "1.0.0.0");
+}
+
+}  // namespace
+}  // namespace torvik
