@@ -38,62 +38,67 @@ double Divide(double a, double b) {
     return Checked(a / b);
 }
 
+// How the wire end moved and turned under a probe load, measured against
+// where it was when the step started.
+struct TResponse {
+    double dx, dy, da;
+};
+
+struct TStepStart {
+    TPointReal T;  // the bracket's point
+    double B;      // the bracket's direction
+    TPointReal C0; // the wire end when the step starts
+    double D0;     // its end direction
+    TProbes p;
+
+    TStepStart(const TWire& w, const TBracket& theBr, const TForceMoment& deltaFM)
+        : T(*theBr.Origin()), B(theBr.Direction()), C0(w.Corner()), D0(w.EndDirection()),
+          p(Probes(T, B, C0, D0, deltaFM)) {}
+
+    TResponse Probe(TWire& w, double Fx, double Fy, double Mom) const {
+        w.Deform(T, Fx, Fy, Mom);
+        const TPointReal c = w.Corner();
+        return {c.x - C0.x, c.y - C0.y, AngleDiff(w.EndDirection(), D0)};
+    }
+};
+
 }  // namespace
 
 TForceMoment TWire::StepDeformPoint(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
-    const TPointReal T = *theBr.Origin();
-    const TPointReal C0 = Corner();
-    const double D0 = EndDirection();
-    const TProbes p = Probes(T, theBr.Direction(), C0, D0, deltaFM);
-
-    Deform(T, aFM.x + p.sx, aFM.y, aFM.m);
-    TPointReal c = Corner();
-    const double dx1 = c.x - C0.x, dy1 = c.y - C0.y;
-    Deform(T, aFM.x, aFM.y + p.sy, aFM.m);
-    c = Corner();
-    const double dx2 = c.x - C0.x, dy2 = c.y - C0.y;
-    const double ex = T.x - C0.x, ey = T.y - C0.y;
+    const TStepStart s(*this, theBr, deltaFM);
+    const TProbes& p = s.p;
+    const TResponse r1 = s.Probe(*this, aFM.x + p.sx, aFM.y, aFM.m);
+    const TResponse r2 = s.Probe(*this, aFM.x, aFM.y + p.sy, aFM.m);
+    const double dx1 = r1.dx, dy1 = r1.dy, dx2 = r2.dx, dy2 = r2.dy;
+    const double ex = s.T.x - s.C0.x, ey = s.T.y - s.C0.y;
 
     const double k2 = Divide(ex * dy1 - ey * dx1, dx2 * dy1 - dy2 * dx1);
     const double k1 = Divide(ex - k2 * dx2, dx1);
     TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), 0);
-    Deform(T, aFM.x + step.x, aFM.y + step.y, aFM.m);
+    Deform(s.T, aFM.x + step.x, aFM.y + step.y, aFM.m);
     return step;
 }
 
 TForceMoment TWire::StepDeformAngle(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
-    const TPointReal T = *theBr.Origin();
-    const double B = theBr.Direction();
-    const TPointReal C0 = Corner();
-    const double D0 = EndDirection();
-    const TProbes p = Probes(T, B, C0, D0, deltaFM);
-
-    Deform(T, aFM.x, aFM.y, aFM.m + p.sm);
-    const double da = AngleDiff(EndDirection(), D0);
-    const double ea = AngleDiff(B, D0);
+    const TStepStart s(*this, theBr, deltaFM);
+    const double da = s.Probe(*this, aFM.x, aFM.y, aFM.m + s.p.sm).da;
+    const double ea = AngleDiff(s.B, s.D0);
     // The angle step takes the full estimate, undamped.
-    TForceMoment step(theBr.Origin(), 0, 0, Checked(p.sm * Divide(ea, da)));
-    Deform(T, aFM.x, aFM.y, aFM.m + step.m);
+    TForceMoment step(theBr.Origin(), 0, 0, Checked(s.p.sm * Divide(ea, da)));
+    Deform(s.T, aFM.x, aFM.y, aFM.m + step.m);
     return step;
 }
 
 TForceMoment TWire::StepDeform(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
-    const TPointReal T = *theBr.Origin();
-    const double B = theBr.Direction();
-    const TPointReal C0 = Corner();
-    const double D0 = EndDirection();
-    const TProbes p = Probes(T, B, C0, D0, deltaFM);
-
-    Deform(T, aFM.x + p.sx, aFM.y, aFM.m);
-    TPointReal c = Corner();
-    const double dx1 = c.x - C0.x, dy1 = c.y - C0.y, da1 = AngleDiff(EndDirection(), D0);
-    Deform(T, aFM.x, aFM.y + p.sy, aFM.m);
-    c = Corner();
-    const double dx2 = c.x - C0.x, dy2 = c.y - C0.y, da2 = AngleDiff(EndDirection(), D0);
-    Deform(T, aFM.x, aFM.y, aFM.m + p.sm);
-    c = Corner();
-    const double dx3 = c.x - C0.x, dy3 = c.y - C0.y, da3 = AngleDiff(EndDirection(), D0);
-    const double ex = T.x - C0.x, ey = T.y - C0.y, ea = AngleDiff(B, D0);
+    const TStepStart s(*this, theBr, deltaFM);
+    const TProbes& p = s.p;
+    const TResponse r1 = s.Probe(*this, aFM.x + p.sx, aFM.y, aFM.m);
+    const TResponse r2 = s.Probe(*this, aFM.x, aFM.y + p.sy, aFM.m);
+    const TResponse r3 = s.Probe(*this, aFM.x, aFM.y, aFM.m + p.sm);
+    const double dx1 = r1.dx, dy1 = r1.dy, da1 = r1.da;
+    const double dx2 = r2.dx, dy2 = r2.dy, da2 = r2.da;
+    const double dx3 = r3.dx, dy3 = r3.dy, da3 = r3.da;
+    const double ex = s.T.x - s.C0.x, ey = s.T.y - s.C0.y, ea = AngleDiff(s.B, s.D0);
 
     // Elimination of k1 from k1*r1 + k2*r2 + k3*r3 = e.
     const double A = ex * dy1 - ey * dx1;
@@ -107,7 +112,7 @@ TForceMoment TWire::StepDeform(const TBracket& theBr, const TForceMoment& aFM, c
     const double k1 = Divide(ex - k2 * dx2 - k3 * dx3, dx1);
 
     TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), Checked(p.sm * k3 / 5));
-    Deform(T, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
+    Deform(s.T, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
     return step;
 }
 
