@@ -1,0 +1,69 @@
+#include "cli/activation_job.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "support/ini_file.h"
+#include "wire/activation_run.h"
+#include "wire/design_file.h"
+
+namespace torvik::cli {
+
+const char* RunEndName(TRunEnd aEnd) {
+    switch (aEnd) {
+        case TRunEnd::Tolerance: return "tolerance";
+        case TRunEnd::Overstrain: return "overstrain";
+        case TRunEnd::Error: return "error";
+        case TRunEnd::MaxIterations: break;
+    }
+    return "max-iterations";
+}
+
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions) {
+    const std::string& file = aOptions.DesignFile;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) throw TUsageError("'" + file + "': no such design file");
+    // The design reader takes a file it cannot read for an empty design, as
+    // the program's Open does; here that would only hide a mistake.
+    TIniFile ini;
+    if (!ini.Load(file)) throw TUsageError("'" + file + "' cannot be read as a design file");
+    if (!ini.SectionExists("Wire")) throw TUsageError("'" + file + "' holds no wire (no [Wire] section)");
+
+    auto d = std::make_unique<TDesign>(aOptions.SegmentSize, aOptions.Stock);
+    try {
+        ReadDesign(file, *d->CurrentWire, d->LeftBracket, d->RightBracket);
+    } catch (const std::exception& e) {
+        throw TUsageError("'" + file + "': " + e.what());
+    }
+    d->AttachToBrackets();
+    return d;
+}
+
+TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
+    TActivationReport report;
+    aDesign.RightForce.x = aDesign.RightForce.y = aDesign.RightForce.m = 0;
+    aDesign.CalcLeftForce();
+    aDesign.CurrentWire->Unload();
+
+    TActivationRun run;
+    for (int i = 0; i < aOptions.MaxIterations; ++i) {
+        const TIterationResult r = run.Iterate(aDesign, aOptions.Settings);
+        if (r.stop == TStopReason::None) continue;
+        report.end = r.stop == TStopReason::Tolerance    ? TRunEnd::Tolerance
+                     : r.stop == TStopReason::Overstrain ? TRunEnd::Overstrain
+                                                         : TRunEnd::Error;
+        report.message = r.message;
+        report.detail = r.detail;
+        break;
+    }
+    report.iterations = run.Iterations();
+    report.segments = aDesign.CurrentWire->Count();
+    report.right = {aDesign.RightForce.x, aDesign.RightForce.y, aDesign.RightForce.m};
+    report.left = {aDesign.LeftForce.x, aDesign.LeftForce.y, aDesign.LeftForce.m};
+    report.distance = EndDistance(aDesign);
+    report.angle = ToDegrees(EndAngle(aDesign));
+    report.maxStrain = ToDegrees(aDesign.CurrentWire->MaxStrain());
+    return report;
+}
+
+}  // namespace torvik::cli

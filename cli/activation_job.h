@@ -1,0 +1,44 @@
+#pragma once
+// One activation from the command line: open the design as the program does,
+// run it from zero load to a stop, and collect what the report shows.
+
+#include <memory>
+#include <string>
+
+#include "cli/options.h"
+#include "wire/design.h"
+
+namespace torvik::cli {
+
+// How a command-line run ended. MaxIterations also covers runs without an
+// automatic stop that were neither overstrained nor failed.
+enum class TRunEnd { Tolerance, Overstrain, Error, MaxIterations };
+
+const char* RunEndName(TRunEnd aEnd);  // "tolerance", "overstrain", ...
+
+struct TLoadReport {
+    double x = 0, y = 0, m = 0;  // cN, cN, cN.mm
+};
+
+struct TActivationReport {
+    TRunEnd end = TRunEnd::MaxIterations;
+    std::string message;  // "Excessive activation detected!", ... or empty
+    std::string detail;   // what went wrong behind an error, or empty
+    int iterations = 0;
+    int segments = 0;
+    TLoadReport right, left;
+    double distance = 0;   // mm
+    double angle = 0;      // degrees
+    double maxStrain = 0;  // degrees
+};
+
+// Reads aFileName into a new design built with the options' segment size and
+// stock. Unlike the program's Open, a missing or unreadable file, or one
+// without a wire, is an error: throws TUsageError.
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions);
+
+// Activates the design from zero load under the options' settings for at
+// most MaxIterations iterations.
+TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions);
+
+}  // namespace torvik::cli

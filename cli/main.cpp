@@ -1,0 +1,43 @@
+// torvik-activate: activates a wire design from the command line and prints
+// the forces and moments on both brackets.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/activation_job.h"
+#include "cli/options.h"
+#include "cli/report.h"
+
+namespace {
+
+constexpr int BadInput = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "torvik-activate: %s\n", message.c_str());
+    return BadInput;
+}
+
+// Writes all of text to stdout; false when the output cannot be written.
+bool Print(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace torvik::cli;
+    try {
+        const TCliOptions options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
+        auto design = OpenDesign(options);
+        const TActivationReport report = Activate(*design, options);
+        if (!Print(FormatReport(report, options))) return Fail("cannot write the output");
+        return ExitStatus(report);
+    } catch (const TUsageError& e) {
+        return Fail(e.what());
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
+}

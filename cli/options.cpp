@@ -1,0 +1,195 @@
+#include "cli/options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+#include "support/numbers.h"
+
+namespace torvik::cli {
+
+namespace {
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+template <typename Table>
+const typename Table::value_type& FindByName(const Table& table, std::string_view name, const char* what) {
+    for (const auto& entry : table)
+        if (SameNameIgnoringCase(entry.Name, name)) return entry;
+    std::string known;
+    for (const auto& entry : table) known += (known.empty() ? "\"" : ", \"") + entry.Name + "\"";
+    throw TUsageError("unknown " + std::string(what) + " '" + std::string(name) + "' (one of " + known + ")");
+}
+
+double Number(const std::string& option, const std::string& text) {
+    double v = 0;
+    if (!TryParseFileNumber(text, v)) throw TUsageError("--" + option + ": '" + text + "' is not a number");
+    return v;
+}
+
+double Positive(const std::string& option, const std::string& text) {
+    const double v = Number(option, text);
+    if (!(v > 0)) throw TUsageError("--" + option + " must be greater than 0");
+    return v;
+}
+
+double NotNegative(const std::string& option, const std::string& text) {
+    const double v = Number(option, text);
+    if (v < 0) throw TUsageError("--" + option + " must not be negative");
+    return v;
+}
+
+int IterationCount(const std::string& option, const std::string& text) {
+    long long v = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, ec] = std::from_chars(first, last, v);
+    if (text.empty() || ec == std::errc::invalid_argument || end != last)
+        throw TUsageError("--" + option + ": '" + text + "' is not a whole number");
+    if (ec == std::errc::result_out_of_range || v < 1 || v > MaxIterationsLimit)
+        throw TUsageError("--" + option + " must be between 1 and " + std::to_string(MaxIterationsLimit));
+    return static_cast<int>(v);
+}
+
+const std::vector<std::string_view> kValueOptions = {
+    "target",       "material",     "cross-section",      "modulus",         "cross-a",        "cross-b",
+    "segment-size", "tolerance-distance", "tolerance-angle", "max-iterations", "format"};
+const std::vector<std::string_view> kFlagOptions = {"manual-stop", "help"};
+
+bool Contains(const std::vector<std::string_view>& list, std::string_view name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+}  // namespace
+
+TCliOptions ParseOptions(const std::vector<std::string>& args) {
+    TCliOptions o;
+    std::optional<std::string> material, crossSection, modulus, crossA, crossB;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            if (!o.DesignFile.empty()) throw TUsageError("more than one design file given ('" + o.DesignFile + "', '" + arg + "')");
+            if (arg.empty()) throw TUsageError("the design file name is empty");
+            o.DesignFile = arg;
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "-h") {
+            o.Help = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option '" + arg + "'");
+
+        const auto eq = arg.find('=');
+        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        if (Contains(kFlagOptions, name)) {
+            if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
+            if (name == "help") o.Help = true;
+            else o.Settings.AutoStop = false;
+            continue;
+        }
+        if (!Contains(kValueOptions, name)) throw TUsageError("unknown option '" + arg + "'");
+        std::string value;
+        if (eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+        } else {
+            if (i + 1 >= args.size()) throw TUsageError("--" + name + " needs a value");
+            value = args[++i];
+        }
+
+        if (name == "target") {
+            if (value == "point") o.Settings.TargetMode = TargetPoint;
+            else if (value == "angle") o.Settings.TargetMode = TargetAngle;
+            else if (value == "slot") o.Settings.TargetMode = TargetSlot;
+            else throw TUsageError("--target must be point, angle or slot, not '" + value + "'");
+        } else if (name == "format") {
+            if (value == "text") o.Format = TOutputFormat::Text;
+            else if (value == "json") o.Format = TOutputFormat::Json;
+            else if (value == "csv") o.Format = TOutputFormat::Csv;
+            else throw TUsageError("--format must be text, json or csv, not '" + value + "'");
+        } else if (name == "material") {
+            material = value;
+        } else if (name == "cross-section") {
+            crossSection = value;
+        } else if (name == "modulus") {
+            Positive(name, value);
+            modulus = value;
+        } else if (name == "cross-a") {
+            Positive(name, value);
+            crossA = value;
+        } else if (name == "cross-b") {
+            NotNegative(name, value);
+            crossB = value;
+        } else if (name == "segment-size") {
+            o.SegmentSize = Positive(name, value);
+        } else if (name == "tolerance-distance") {
+            o.Settings.ToleranceDistance = NotNegative(name, value);
+        } else if (name == "tolerance-angle") {
+            o.Settings.ToleranceAngle = ToRadians(NotNegative(name, value));
+        } else if (name == "max-iterations") {
+            o.MaxIterations = IterationCount(name, value);
+        }
+    }
+    if (o.Help) return o;
+
+    if (o.DesignFile.empty()) throw TUsageError("no design file given (try --help)");
+    // A wire longer than the design area many times over, or segments too
+    // short to be told apart, are typing mistakes rather than designs.
+    if (o.SegmentSize > 100) throw TUsageError("--segment-size must be at most 100 mm");
+    if (crossB && !crossA) throw TUsageError("--cross-b needs --cross-a");
+
+    if (material) o.Stock.Material = FindByName(DefaultMaterialTable(), *material, "material");
+    if (crossSection) o.Stock.Size = FindByName(DefaultCrossSectionTable(), *crossSection, "cross-section");
+    if (modulus) {
+        o.Stock.Material.Modulus = Number("modulus", *modulus);
+        if (!material) o.Stock.Material.Name = "Other";
+    }
+    if (crossA) {
+        o.Stock.Size.CrossA = Number("cross-a", *crossA);
+        o.Stock.Size.CrossB = crossB ? Number("cross-b", *crossB) : 0.0;
+        o.Stock.Size.Name = "Other";
+    }
+    return o;
+}
+
+std::string UsageText() {
+    return R"(Usage: torvik-activate DESIGN.tvk [options]
+
+Opens a wire design, activates it from zero load until the wire end meets the
+right bracket, and prints the forces and moments on both brackets.
+
+Options:
+  --target point|angle|slot  what the wire end must meet (default slot)
+  --material NAME            a built-in material ("Stainless Steel", "TMA",
+                             "Nitinol", "Elgiloy", "Other")
+  --cross-section NAME       a built-in cross-section ("0.016", "0.018",
+                             "0.014", "0.016 x 0.016", "0.016 x 0.022",
+                             "0.017 x 0.025", "0.010 x 0.021", "Other")
+  --modulus E                Young's modulus in N/mm^2 (overrides the material)
+  --cross-a A --cross-b B    cross-section in tenths of a mm, B = 0 or left out
+                             for a round wire (overrides --cross-section)
+  --segment-size MM          length of the wire's first segment (0.25)
+  --tolerance-distance MM    automatic stop distance (0.1)
+  --tolerance-angle DEG      automatic stop angle (1)
+  --manual-stop              no automatic stop: run to --max-iterations
+  --max-iterations N         at most N iterations, 1 to 10000000 (10000)
+  --format text|json|csv     output form (text)
+  --help                     this text
+
+Numbers use "." as decimal separator.
+Exit status: 0 target met, 1 run stopped without meeting it, 2 bad input.
+)";
+}
+
+}  // namespace torvik::cli

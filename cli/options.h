@@ -1,0 +1,43 @@
+#pragma once
+// The command line of torvik-activate: the design file and the options that
+// choose the wire stock, the target and the stopping rules of the run.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "wire/activation_run.h"
+#include "wire/materials.h"
+
+namespace torvik::cli {
+
+enum class TOutputFormat { Text, Json, Csv };
+
+// Bad input: an unknown option, a missing or unreadable value, a number out
+// of range, a design file that cannot be read. The message is one line.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+constexpr int MaxIterationsLimit = 10'000'000;
+
+struct TCliOptions {
+    bool Help = false;
+    std::string DesignFile;
+    TActivationSettings Settings;  // target mode, automatic stop, tolerances
+    TWireStock Stock = DefaultStock();
+    double SegmentSize = 0.25;  // mm
+    int MaxIterations = 10'000;
+    TOutputFormat Format = TOutputFormat::Text;
+};
+
+// Reads the arguments after the program name. Throws TUsageError for bad
+// input; with --help anywhere the other arguments are not checked further
+// than their syntax, and no design file is needed.
+TCliOptions ParseOptions(const std::vector<std::string>& args);
+
+// The help text printed by --help.
+std::string UsageText();
+
+}  // namespace torvik::cli

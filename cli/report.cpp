@@ -1,0 +1,181 @@
+#include "cli/report.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace torvik::cli {
+
+namespace {
+
+double Magnitude(const TLoadReport& l) { return std::hypot(l.x, l.y); }
+
+std::optional<double> Quotient(double a, double b) {
+    if (b == 0) return std::nullopt;
+    const double q = a / b;
+    if (!std::isfinite(q)) return std::nullopt;
+    return q;
+}
+
+// Numbers for JSON and CSV: enough digits to read back closely, and never a
+// nan or inf, which neither form can hold.
+std::string Exact(std::optional<double> v, const char* none) {
+    if (!v || !std::isfinite(*v)) return none;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.10g", *v);
+    return buf;
+}
+
+std::string Fixed(double v, int decimals) {
+    if (!std::isfinite(v)) return "undefined";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+std::string Fixed(std::optional<double> v, int decimals) { return v ? Fixed(*v, decimals) : "undefined"; }
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (const char ch : s) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    return out + "\"";
+}
+
+struct TField {
+    std::string name;
+    bool isText = false;
+    std::string text;               // a text field; empty is null
+    std::optional<double> number;   // a number field; empty is null
+};
+
+TField Text(std::string name, std::string text) { return {std::move(name), true, std::move(text), std::nullopt}; }
+TField Num(std::string name, std::optional<double> v) { return {std::move(name), false, {}, v}; }
+
+std::vector<TField> Fields(const TActivationReport& r) {
+    std::vector<TField> f;
+    f.push_back(Text("stop", RunEndName(r.end)));
+    f.push_back(Text("message", r.message));
+    f.push_back(Num("iterations", r.iterations));
+    f.push_back(Num("segments", r.segments));
+    for (const auto& [side, load] : {std::pair{"right", &r.right}, std::pair{"left", &r.left}}) {
+        const std::string p = side;
+        f.push_back(Num(p + "_x", load->x));
+        f.push_back(Num(p + "_y", load->y));
+        f.push_back(Num(p + "_m", load->m));
+        f.push_back(Num(p + "_f", Magnitude(*load)));
+        f.push_back(Num(p + "_m_over_f", MomentOverForce(*load)));
+        f.push_back(Num(p + "_m_over_fx", MomentOverForceX(*load)));
+    }
+    f.push_back(Num("distance_mm", r.distance));
+    f.push_back(Num("angle_deg", r.angle));
+    f.push_back(Num("max_strain_deg", r.maxStrain));
+    return f;
+}
+
+std::string JsonLoad(const TLoadReport& l) {
+    return "{\"x\": " + Exact(l.x, "null") + ", \"y\": " + Exact(l.y, "null") + ", \"m\": " + Exact(l.m, "null") +
+           ", \"f\": " + Exact(Magnitude(l), "null") + ", \"m_over_f\": " + Exact(MomentOverForce(l), "null") +
+           ", \"m_over_fx\": " + Exact(MomentOverForceX(l), "null") + "}";
+}
+
+std::string TextLoad(const char* title, const TLoadReport& l) {
+    std::string s = title;
+    s += "force x " + Fixed(l.x, 3) + " cN, y " + Fixed(l.y, 3) + " cN, |F| " + Fixed(Magnitude(l), 3) + " cN\n";
+    s += "                moment " + Fixed(l.m, 3) + " cN·mm, M/F " + Fixed(MomentOverForce(l), 3) + " mm, M/Fx " +
+         Fixed(MomentOverForceX(l), 3) + " mm\n";
+    return s;
+}
+
+}  // namespace
+
+std::optional<double> MomentOverForce(const TLoadReport& aLoad) { return Quotient(aLoad.m, Magnitude(aLoad)); }
+std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, aLoad.x); }
+
+std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
+    std::string s;
+    s += "Design:         " + o.DesignFile + " (" + std::to_string(r.segments) + " segments)\n";
+    s += "Wire:           " + o.Stock.Material.Name + " (E " + Fixed(o.Stock.Material.Modulus, 0) + " N/mm²), " +
+         o.Stock.Size.Name + " (" + Fixed(o.Stock.Size.CrossA, 3) +
+         (o.Stock.Size.IsRound() ? std::string(" round") : " x " + Fixed(o.Stock.Size.CrossB, 3)) + ")\n";
+    s += "Target:         " + std::string(TargetName(o.Settings.TargetMode));
+    if (o.Settings.AutoStop)
+        s += ", tolerances " + Fixed(o.Settings.ToleranceDistance, 4) + " mm, " +
+             Fixed(ToDegrees(o.Settings.ToleranceAngle), 4) + "°\n";
+    else
+        s += ", no automatic stop\n";
+    s += "Stop:           ";
+    switch (r.end) {
+        case TRunEnd::Tolerance: s += "target met within the tolerances\n"; break;
+        case TRunEnd::Overstrain: s += "overstrain: " + r.message + "\n"; break;
+        case TRunEnd::Error: s += "error: " + r.message + (r.detail.empty() ? "" : " (" + r.detail + ")") + "\n"; break;
+        case TRunEnd::MaxIterations: s += "after the last of " + std::to_string(o.MaxIterations) + " iterations\n"; break;
+    }
+    s += "Iterations:     " + std::to_string(r.iterations) + "\n";
+    s += TextLoad("Right bracket:  ", r.right);
+    s += TextLoad("Left bracket:   ", r.left);
+    s += "End distance:   " + Fixed(r.distance, 4) + " mm\n";
+    s += "End angle:      " + Fixed(r.angle, 4) + "°\n";
+    s += "Max strain:     " + Fixed(r.maxStrain, 3) + "°\n";
+    return s;
+}
+
+std::string FormatJson(const TActivationReport& r) {
+    std::string s = "{\"stop\": " + JsonString(RunEndName(r.end));
+    s += ", \"message\": " + (r.message.empty() ? std::string("null") : JsonString(r.message));
+    s += ", \"iterations\": " + std::to_string(r.iterations);
+    s += ", \"segments\": " + std::to_string(r.segments);
+    s += ", \"right\": " + JsonLoad(r.right);
+    s += ", \"left\": " + JsonLoad(r.left);
+    s += ", \"distance_mm\": " + Exact(r.distance, "null");
+    s += ", \"angle_deg\": " + Exact(r.angle, "null");
+    s += ", \"max_strain_deg\": " + Exact(r.maxStrain, "null");
+    return s + "}\n";
+}
+
+std::string FormatCsv(const TActivationReport& r) {
+    std::string header, row;
+    for (const TField& f : Fields(r)) {
+        if (!header.empty()) {
+            header += ',';
+            row += ',';
+        }
+        header += f.name;
+        row += f.isText ? CsvField(f.text) : Exact(f.number, "");
+    }
+    return header + "\n" + row + "\n";
+}
+
+std::string FormatReport(const TActivationReport& aReport, const TCliOptions& aOptions) {
+    switch (aOptions.Format) {
+        case TOutputFormat::Json: return FormatJson(aReport);
+        case TOutputFormat::Csv: return FormatCsv(aReport);
+        case TOutputFormat::Text: break;
+    }
+    return FormatText(aReport, aOptions);
+}
+
+int ExitStatus(const TActivationReport& aReport) { return aReport.end == TRunEnd::Tolerance ? 0 : 1; }
+
+}  // namespace torvik::cli

@@ -1,0 +1,27 @@
+#pragma once
+// The printed result of a command-line activation: a readable text report,
+// one JSON object, or a CSV header and row with the same fields.
+
+#include <optional>
+#include <string>
+
+#include "cli/activation_job.h"
+#include "cli/options.h"
+
+namespace torvik::cli {
+
+// Moment-to-force ratios (mm): m / |F| and m / Fx, empty when the divisor is
+// zero or the quotient is not finite.
+std::optional<double> MomentOverForce(const TLoadReport& aLoad);
+std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
+
+std::string FormatText(const TActivationReport& aReport, const TCliOptions& aOptions);
+std::string FormatJson(const TActivationReport& aReport);
+std::string FormatCsv(const TActivationReport& aReport);
+
+std::string FormatReport(const TActivationReport& aReport, const TCliOptions& aOptions);
+
+// Exit status for a finished run: 0 when the target was met, 1 otherwise.
+int ExitStatus(const TActivationReport& aReport);
+
+}  // namespace torvik::cli

@@ -1,0 +1,222 @@
+// Protects torvik-activate end to end: designs are opened and activated as
+// the program does, the reports hold the documented fields with null for
+// undefined ratios, the exit status tells met, not met and bad input apart,
+// and every run is bounded.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "cli/activation_job.h"
+#include "cli/options.h"
+#include "cli/report.h"
+#include "wire/design_file.h"
+
+using namespace torvik;
+using namespace torvik::cli;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TOutput {
+    int status = -1;
+    std::string text;
+};
+
+// Runs the built torvik-activate with the given arguments (shell syntax),
+// stdout and stderr together.
+TOutput RunProgram(const std::string& args) {
+    TOutput out;
+    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.text.append(buf, n);
+    const int status = pclose(pipe);
+    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+// The value text after "key": in json, looked up from position from.
+std::string JsonValue(const std::string& json, const std::string& key, std::size_t from = 0) {
+    const std::string tag = "\"" + key + "\": ";
+    const auto at = json.find(tag, from);
+    if (at == std::string::npos) return "<missing " + key + ">";
+    const auto begin = at + tag.size();
+    if (json[begin] == '"') return json.substr(begin, json.find('"', begin + 1) - begin + 1);
+    return json.substr(begin, json.find_first_of(",}", begin) - begin);
+}
+
+double JsonNumber(const std::string& json, const std::string& key, std::size_t from = 0) {
+    return std::stod(JsonValue(json, key, from));
+}
+
+class CliRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("torvik_cli_test_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // An L-shaped wire, 5 mm along +x from the left bracket at (10, 10), a
+    // 90 degree bend, 5 mm down; the right bracket at (15 + dx, 15 + dy)
+    // turned by turn from the wire's end direction.
+    std::string WriteL(const std::string& name, double dx, double dy, double turn = 0) {
+        TDesign d(0.25, DefaultStock());
+        for (int i = 1; i < 20; ++i) d.CurrentWire->AddSeg(0.25, i == 19 ? Pi / 2 : 0);
+        for (int i = 0; i < 20; ++i) d.CurrentWire->AddSeg(0.25, 0);
+        d.RightBracket.Origin()->SetXY(15 + dx, 15 + dy);
+        d.RightBracket.SetDirection(d.CurrentWire->EndDirection() + turn);
+        const std::string file = (dir / name).string();
+        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        return file;
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        const std::string file = (dir / name).string();
+        std::ofstream(file) << text;
+        return file;
+    }
+
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(CliRun, SlotRunMeetsTheTargetAndReportsJson) {
+    const std::string file = WriteL("l.tvk", 0.3, 0.2);
+    const TOutput r = RunProgram("'" + file + "' --format json");
+    ASSERT_EQ(r.status, 0) << r.text;
+    const std::string& j = r.text;
+    EXPECT_EQ(j.front(), '{');
+    EXPECT_EQ(j.substr(j.size() - 2), "}\n");
+    EXPECT_EQ(JsonValue(j, "stop"), "\"tolerance\"");
+    EXPECT_EQ(JsonValue(j, "message"), "null");
+    EXPECT_EQ(JsonNumber(j, "segments"), 40);
+    EXPECT_GE(JsonNumber(j, "iterations"), 1);
+    EXPECT_LE(JsonNumber(j, "distance_mm"), 0.1);
+    EXPECT_LE(JsonNumber(j, "angle_deg"), 1);
+    EXPECT_GT(JsonNumber(j, "max_strain_deg"), 0);
+
+    const auto right = j.find("\"right\": {"), left = j.find("\"left\": {");
+    ASSERT_NE(right, std::string::npos);
+    ASSERT_NE(left, std::string::npos);
+    const double x = JsonNumber(j, "x", right), y = JsonNumber(j, "y", right), m = JsonNumber(j, "m", right);
+    EXPECT_GT(x, 0);  // pulled towards +x and +y
+    EXPECT_GT(y, 0);
+    EXPECT_NEAR(JsonNumber(j, "f", right), std::hypot(x, y), 1e-6 * std::hypot(x, y));
+    EXPECT_NEAR(JsonNumber(j, "m_over_f", right), m / std::hypot(x, y), 1e-6);
+    EXPECT_NEAR(JsonNumber(j, "m_over_fx", right), m / x, 1e-6);
+    EXPECT_NEAR(JsonNumber(j, "x", left), -x, 1e-6 * std::abs(x));
+    EXPECT_EQ(j.find("nan"), std::string::npos);
+    EXPECT_EQ(j.find("inf"), std::string::npos);
+
+    // The same run as CSV: a header and one row with as many fields.
+    const TOutput c = RunProgram("'" + file + "' --format csv");
+    ASSERT_EQ(c.status, 0) << c.text;
+    const auto nl = c.text.find('\n');
+    const std::string header = c.text.substr(0, nl), row = c.text.substr(nl + 1);
+    EXPECT_EQ(header.rfind("stop,message,iterations,segments,right_x,right_y,right_m,right_f,right_m_over_f,", 0), 0u);
+    EXPECT_NE(header.find("left_m_over_fx,distance_mm,angle_deg,max_strain_deg"), std::string::npos);
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','), std::count(row.begin(), row.end(), ','));
+    EXPECT_EQ(row.rfind("tolerance,,", 0), 0u);
+}
+
+TEST_F(CliRun, AngleRunHasNoForceSoTheRatiosAreNull) {
+    const std::string file = WriteL("turned.tvk", 0, 0, 0.05);
+    const TOutput r = RunProgram("'" + file + "' --target angle --format json");
+    ASSERT_EQ(r.status, 0) << r.text;
+    for (const char* side : {"\"right\": {", "\"left\": {"}) {
+        const auto at = r.text.find(side);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(JsonNumber(r.text, "f", at), 0);
+        EXPECT_EQ(JsonValue(r.text, "m_over_f", at), "null");
+        EXPECT_EQ(JsonValue(r.text, "m_over_fx", at), "null");
+        EXPECT_NE(JsonNumber(r.text, "m", at), 0);
+    }
+    const TOutput csv = RunProgram("'" + file + "' --target angle --format csv");
+    EXPECT_NE(csv.text.find(",,,"), std::string::npos) << csv.text;  // empty ratio fields
+}
+
+TEST_F(CliRun, RunsThatDoNotMeetTheTargetExitWithOne) {
+    // Far beyond the wire's reach.
+    const std::string far = WriteL("far.tvk", 40, 40);
+    const TOutput r = RunProgram("'" + far + "' --format json");
+    EXPECT_EQ(r.status, 1) << r.text;
+    const std::string stop = JsonValue(r.text, "stop");
+    EXPECT_TRUE(stop == "\"overstrain\"" || stop == "\"error\"") << r.text;
+    EXPECT_NE(JsonValue(r.text, "message"), "null");
+
+    // No automatic stop: the run ends at the iteration limit, however close.
+    const std::string near = WriteL("near.tvk", 0.1, 0);
+    for (const char* target : {"point", "slot"}) {
+        const TOutput m = RunProgram("'" + near + "' --manual-stop --max-iterations 25 --format json --target " + target);
+        EXPECT_EQ(m.status, 1) << m.text;
+        EXPECT_EQ(JsonValue(m.text, "stop"), "\"max-iterations\"") << target;
+        EXPECT_EQ(JsonNumber(m.text, "iterations"), 25) << target;
+    }
+    // The angle target is met exactly at once; the probes then shrink with
+    // the steps until they no longer turn the wire, and the solve fails.
+    const TOutput a = RunProgram("'" + near + "' --manual-stop --max-iterations 25 --format json --target angle");
+    EXPECT_EQ(a.status, 1) << a.text;
+    EXPECT_NE(JsonValue(a.text, "stop"), "\"tolerance\"");
+    EXPECT_LE(JsonNumber(a.text, "iterations"), 25);
+    // Tolerances of zero are never met: bounded by the iteration limit.
+    const TOutput z = RunProgram("'" + near + "' --tolerance-distance 0 --tolerance-angle 0 --max-iterations 40");
+    EXPECT_EQ(z.status, 1) << z.text;
+    EXPECT_NE(z.text.find("Iterations:     40"), std::string::npos) << z.text;
+}
+
+TEST_F(CliRun, BadInputExitsWithTwoAndOneLine) {
+    const std::string good = WriteL("good.tvk", 0.1, 0);
+    const std::string broken = Write("broken.tvk", "[Wire]\nSegments=2\nSeg 1=0.000000 5.00\n");
+    const std::string notDesign = Write("notes.tvk", "just some text\n");
+    const std::string cases[] = {
+        "'" + (dir / "missing.tvk").string() + "'",
+        "'" + dir.string() + "'",  // a folder
+        "'" + broken + "'",
+        "'" + notDesign + "'",
+        "'" + good + "' --modulus 0",
+        "'" + good + "' --material Unobtainium",
+        "'" + good + "' --frobnicate",
+        "'" + good + "' --format",
+    };
+    for (const std::string& args : cases) {
+        const TOutput r = RunProgram(args);
+        EXPECT_EQ(r.status, 2) << args << "\n" << r.text;
+        EXPECT_EQ(r.text.rfind("torvik-activate: ", 0), 0u) << r.text;
+        EXPECT_EQ(std::count(r.text.begin(), r.text.end(), '\n'), 1) << r.text;
+    }
+    const TOutput help = RunProgram("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.text.find("Usage: torvik-activate"), std::string::npos);
+}
+
+TEST_F(CliRun, OpensDesignsWithTheChosenStockAndReportsErrors) {
+    TCliOptions o = ParseOptions({WriteL("l.tvk", 0.2, 0), "--segment-size", "0.5", "--material", "Nitinol"});
+    const auto d = OpenDesign(o);
+    EXPECT_EQ(d->CurrentWire->Count(), 40);
+    EXPECT_EQ(d->CurrentWire->Segment(0).length, 0.5);
+    EXPECT_EQ(d->CurrentWire->Segment(39).material.Name, "Nitinol");
+    EXPECT_EQ(d->CurrentWire->Origin(), d->LeftBracket.Origin());
+    EXPECT_EQ(d->RightForce.origin, d->RightBracket.Origin());
+    EXPECT_DOUBLE_EQ(d->RightBracket.Origin()->x, 15.2);
+
+    // The text report of a failed run names the error behind it.
+    TActivationReport report;
+    report.end = TRunEnd::Error;
+    report.message = "Error in activation!";
+    report.detail = "Floating point division by zero";
+    const std::string text = FormatText(report, o);
+    EXPECT_NE(text.find("Error in activation! (Floating point division by zero)"), std::string::npos) << text;
+    EXPECT_EQ(ExitStatus(report), 1);
+    EXPECT_EQ(FormatJson(report).find("division"), std::string::npos);  // the JSON keeps to its fields
+}
