@@ -43,12 +43,27 @@ TIterationResult TActivationRun::Iterate(TDesign& aDesign, const TActivationSett
     TWire& wire = *aDesign.CurrentWire;
     if (!FDelta.origin) FDelta.origin = aDesign.RightBracket.Origin();
     ++FIterations;
+    const auto makeStep = [&] {
+        switch (aSettings.TargetMode) {
+            case TargetPoint: return wire.StepDeformPoint(aDesign.RightBracket, aDesign.RightForce, FDelta);
+            case TargetAngle: return wire.StepDeformAngle(aDesign.RightBracket, aDesign.RightForce, FDelta);
+            default: return wire.StepDeform(aDesign.RightBracket, aDesign.RightForce, FDelta);
+        }
+    };
     try {
         TForceMoment step;
-        switch (aSettings.TargetMode) {
-            case TargetPoint: step = wire.StepDeformPoint(aDesign.RightBracket, aDesign.RightForce, FDelta); break;
-            case TargetAngle: step = wire.StepDeformAngle(aDesign.RightBracket, aDesign.RightForce, FDelta); break;
-            default: step = wire.StepDeform(aDesign.RightBracket, aDesign.RightForce, FDelta); break;
+        try {
+            step = makeStep();
+        } catch (const TArithmeticError&) {
+            // The probes are a tenth of the previous step, so once a run has
+            // converged to rounding they become too small to move the wire
+            // end and the solve degenerates. Probing again with the sizes of
+            // a run's first step tells that apart from a truly degenerate
+            // design, which fails again.
+            if (FDelta.x == 0 && FDelta.y == 0 && FDelta.m == 0) throw;
+            RestoreShape(aDesign);
+            FDelta.x = FDelta.y = FDelta.m = 0;
+            step = makeStep();
         }
         const double nx = aDesign.RightForce.x + step.x;
         const double ny = aDesign.RightForce.y + step.y;

@@ -119,10 +119,10 @@ void TWire::Deform(const TPointReal& Target, double Fx, double Fy, double Mom) {
     const std::size_t n = FSegments.size();
     for (std::size_t i = 0; i < n; ++i) {
         TWireSeg& seg = FSegments[i];
-        seg.Deform(Target, Fx, Fy, Mom);
+        const TPointReal corner = seg.DeformToCorner(Target, Fx, Fy, Mom);
         if (i + 1 < n) {
             TWireSeg& next = FSegments[i + 1];
-            *next.origin = seg.Corner();
+            *next.origin = corner;
             next.direction = seg.EndDirection();
         }
     }

@@ -33,7 +33,7 @@ double TWireSeg::MomentInertia() const {
     return a * a * a * b / 10000.0 / 12.0;
 }
 
-void TWireSeg::Deform(const TPointReal& Target, double Fx, double Fy, double Mom) {
+TPointReal TWireSeg::DeformToCorner(const TPointReal& Target, double Fx, double Fy, double Mom) {
     const double ei = Stiffness();
     const double c = std::cos(direction);
     const double s = std::sin(direction);
@@ -43,12 +43,15 @@ void TWireSeg::Deform(const TPointReal& Target, double Fx, double Fy, double Mom
     const double cy = origin->y + length * s + deflection * c;
     const double M = (Target.y - cy) * Fx + (cx - Target.x) * Fy - Mom;
     const double P = Fx * s - Fy * c;
-    const double l2 = length * length;
-    const double newAngle = -(length / ei) * M - (l2 / (2.0 * ei)) * P;
-    const double newDeflection = -(l2 / (2.0 * ei)) * M - (l2 * length / (3.0 * ei)) * P;
+    const double l = length / ei;  // a zero stiffness shows as a non-finite result below
+    const double l2 = l * length / 2.0;
+    const double l3 = l2 * length * (2.0 / 3.0);
+    const double newAngle = -l * M - l2 * P;
+    const double newDeflection = -l2 * M - l3 * P;
     if (!std::isfinite(newAngle) || !std::isfinite(newDeflection)) throw TArithmeticError();
     dAngle = newAngle;
     deflection = newDeflection;
+    return TPointReal(origin->x + length * c - deflection * s, origin->y + length * s + deflection * c);
 }
 
 bool TWireSeg::Contains(int ax, int ay) const {

@@ -36,7 +36,9 @@ public:
     // Sets dAngle and deflection for the load (Fx, Fy, Mom) acting at Target.
     // Throws TArithmeticError when the result is not finite (a zero modulus,
     // an overflowing load).
-    void Deform(const TPointReal& Target, double Fx, double Fy, double Mom);
+    void Deform(const TPointReal& Target, double Fx, double Fy, double Mom) { (void)DeformToCorner(Target, Fx, Fy, Mom); }
+    // As Deform, returning the new far end.
+    TPointReal DeformToCorner(const TPointReal& Target, double Fx, double Fy, double Mom);
     // True when (ax, ay) lies within 10 units in x and y of the origin or of
     // the far end, both taken in millimetres.
     bool Contains(int ax, int ay) const;

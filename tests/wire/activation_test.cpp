@@ -155,6 +155,24 @@ TEST(ActivationTest, StopsForTheRightReasons) {
     TActivationRun manual;
     for (int i = 0; i < 20; ++i) ASSERT_EQ(manual.Iterate(d, s).stop, TStopReason::None);
 
+    // Converged to rounding, a manual run goes on quietly in every mode: the
+    // tiny probes of a converged run are replaced by fresh ones.
+    for (int mode : {TargetPoint, TargetAngle, TargetSlot}) {
+        TDesign l(0.25, DefaultStock());
+        BuildL(l);
+        const TPointReal end = l.CurrentWire->Corner();
+        l.RightBracket.Origin()->SetXY(end.x + 0.01, end.y - 0.02);
+        l.RightBracket.SetDirection(l.CurrentWire->EndDirection() + 0.01);
+        TActivationSettings manualSettings;
+        manualSettings.TargetMode = mode;
+        manualSettings.AutoStop = false;
+        TActivationRun longRun;
+        for (int i = 0; i < 400; ++i)
+            ASSERT_EQ(longRun.Iterate(l, manualSettings).stop, TStopReason::None) << TargetName(mode) << " " << i;
+        if (mode != TargetAngle) EXPECT_LT(EndDistance(l), 1e-5);
+        if (mode != TargetPoint) EXPECT_LT(EndAngle(l), 1e-5);
+    }
+
     // A far target overstrains the wire before it is reached.
     TDesign far(0.25, DefaultStock());
     for (int i = 1; i < 20; ++i) far.CurrentWire->AddSeg(0.25, 0);
