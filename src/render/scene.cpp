@@ -1,0 +1,24 @@
+#include "render/scene.h"
+
+#include "geometry/force_moment.h"
+#include "render/grid.h"
+#include "render/view_settings.h"
+#include "wire/bracket.h"
+#include "wire/wire.h"
+
+namespace torvik {
+
+void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSettings& aView, bool showGrid,
+                      int gridDensity, bool withMarkers) {
+    if (showGrid) DrawGrid(aCanvas, gridDensity);
+    if (aScene.wire) aScene.wire->Draw(aCanvas, aView);
+    if (aScene.left) aScene.left->Draw(aCanvas);
+    if (aScene.right) aScene.right->Draw(aCanvas);
+    if (aScene.rightForce) aScene.rightForce->Draw(aCanvas, aView);
+    if (aScene.leftForce) aScene.leftForce->Draw(aCanvas, aView);
+    // The markers take the pen width the layer before them left.
+    if (withMarkers && !aView.Running && aScene.bracketMarkers)
+        for (const TMarker& marker : *aScene.bracketMarkers) marker.Draw(aCanvas);
+}
+
+}  // namespace torvik

@@ -1,0 +1,36 @@
+#pragma once
+// The design layers of a picture, composed without any widget: grid, wire,
+// brackets, force and moment arrows and the bracket markers. The screen, the
+// clipboard picture and the printer draw their own background and read-out
+// around them.
+
+#include <vector>
+
+#include "render/canvas.h"
+#include "render/shapes.h"
+
+namespace torvik {
+
+class TWire;
+class TBracket;
+class TForceMoment;
+struct TViewSettings;
+
+// What a picture shows; absent parts (null) are left out.
+struct TScene {
+    const TWire* wire = nullptr;
+    const TBracket* left = nullptr;
+    const TBracket* right = nullptr;
+    const TForceMoment* rightForce = nullptr;
+    const TForceMoment* leftForce = nullptr;
+    const std::vector<TMarker>* bracketMarkers = nullptr;
+};
+
+// Draws, in this order: the grid when showGrid, the wire (with its node
+// markers as aView directs), the left and then the right bracket, the right
+// and then the left force, and, when withMarkers and no run is in progress,
+// the bracket markers. Later layers cover earlier ones.
+void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSettings& aView, bool showGrid,
+                      int gridDensity, bool withMarkers);
+
+}  // namespace torvik
