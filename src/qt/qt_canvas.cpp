@@ -111,8 +111,12 @@ void TQtCanvas::Prepare(bool aFilled) {
 void TQtCanvas::MoveTo(int x, int y) { FPenPos = TPoint{x, y}; }
 
 void TQtCanvas::LineTo(int x, int y) {
-    const QLineF line(FPenPos.X, FPenPos.Y, x, y);
-    DrawFigure(false, [&] { FPainter.drawLine(line); });
+    // A line to the current position draws nothing, as on the platforms the
+    // program's pictures were designed for; a round cap would leave a dot.
+    if (FPenPos.X != x || FPenPos.Y != y) {
+        const QLineF line(FPenPos.X, FPenPos.Y, x, y);
+        DrawFigure(false, [&] { FPainter.drawLine(line); });
+    }
     FPenPos = TPoint{x, y};
 }
 
@@ -127,6 +131,7 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TQtCanvas::Arc(int cx, int cy, int r, double startAngle, double sweepAngle) {
+    if (r == 0) return;  // no circle, nothing to draw
     const double radius = std::abs(static_cast<double>(r));
     const QRectF box(cx - radius, cy - radius, 2.0 * radius, 2.0 * radius);
     // The model's angles turn clockwise as displayed, the painter's

@@ -169,8 +169,12 @@ TEST(ActivationTest, StopsForTheRightReasons) {
         TActivationRun longRun;
         for (int i = 0; i < 400; ++i)
             ASSERT_EQ(longRun.Iterate(l, manualSettings).stop, TStopReason::None) << TargetName(mode) << " " << i;
-        if (mode != TargetAngle) EXPECT_LT(EndDistance(l), 1e-5);
-        if (mode != TargetPoint) EXPECT_LT(EndAngle(l), 1e-5);
+        if (mode != TargetAngle) {
+            EXPECT_LT(EndDistance(l), 1e-5);
+        }
+        if (mode != TargetPoint) {
+            EXPECT_LT(EndAngle(l), 1e-5);
+        }
     }
 
     // A far target overstrains the wire before it is reached.
