@@ -1,0 +1,48 @@
+#include "mainwindow/dialogs_seam.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace torvik {
+
+TAnswer TQtDialogs::Ask(QWidget* aParent, const QString& aTitle, const QString& aText) {
+    QMessageBox box(QMessageBox::Question, aTitle, aText, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    aParent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return TAnswer::Yes;
+        case QMessageBox::No: return TAnswer::No;
+        default: return TAnswer::Cancel;
+    }
+}
+
+void TQtDialogs::Inform(QWidget* aParent, const QString& aTitle, const QString& aText) {
+    QMessageBox box(QMessageBox::Information, aTitle, aText, QMessageBox::Ok, aParent);
+    box.exec();
+}
+
+void TQtDialogs::Error(QWidget* aParent, const QString& aTitle, const QString& aText) {
+    QMessageBox box(QMessageBox::Critical, aTitle, aText, QMessageBox::Ok, aParent);
+    box.exec();
+}
+
+QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) {
+    QFileDialog dialog(aParent, aTitle, QString(), aFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TQtDialogs::GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                    const QString& aDefaultSuffix) {
+    QFileDialog dialog(aParent, aTitle, QString(), aFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(aDefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace torvik

@@ -1,0 +1,42 @@
+#pragma once
+// Every message box and file dialog of the main window goes through this
+// small interface, so that tests can answer them from a script. TQtDialogs
+// is the real one.
+
+#include <QString>
+
+class QWidget;
+
+namespace torvik {
+
+enum class TAnswer { Yes, No, Cancel };
+
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+    // A confirmation with the buttons Yes, No and Cancel; closing the box
+    // answers Cancel.
+    virtual TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+    // An information box with an OK button.
+    virtual void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+    // An error box with an OK button.
+    virtual void Error(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+    // The chosen file name, empty when cancelled. The file need not exist.
+    virtual QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) = 0;
+    // The chosen file name with aDefaultSuffix added when it has none, empty
+    // when cancelled; asks before an existing file is overwritten.
+    virtual QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                    const QString& aDefaultSuffix) = 0;
+};
+
+class TQtDialogs : public TDialogs {
+public:
+    TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+    void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+    void Error(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+    QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) override;
+    QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                            const QString& aDefaultSuffix) override;
+};
+
+}  // namespace torvik

@@ -1,0 +1,19 @@
+#pragma once
+// Hints of the form short text, "|", long text: the short text pops up as a
+// tooltip (with "##" as a line break), the long text goes to the status
+// panel. A hint without "|" serves as both.
+
+#include <QString>
+
+class QAction;
+class QWidget;
+
+namespace torvik {
+
+QString ShortHint(const QString& aHint);
+QString LongHint(const QString& aHint);
+
+void ApplyHint(QAction* aAction, const QString& aHint);
+void ApplyHint(QWidget* aWidget, const QString& aHint);
+
+}  // namespace torvik

@@ -1,0 +1,170 @@
+// The main window's life: start-up, the first design, showing, closing,
+// hints to the status panel, the general error handler, and the message
+// boxes and file dialogs that go through the dialog seam.
+
+#include "mainwindow/main_form.h"
+
+#include <exception>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "mainwindow/display_widget.h"
+#include "support/version.h"
+
+namespace torvik {
+
+namespace {
+
+// Counts the open modal boxes for as long as one is shown.
+class TModalScope {
+public:
+    explicit TModalScope(int& aDepth) : FDepth(aDepth) { ++FDepth; }
+    ~TModalScope() { --FDepth; }
+    TModalScope(const TModalScope&) = delete;
+    TModalScope& operator=(const TModalScope&) = delete;
+
+private:
+    int& FDepth;
+};
+
+constexpr int InitialClientWidth = 673;
+constexpr int InitialClientHeight = 487;
+
+}  // namespace
+
+TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
+    : QMainWindow(aParent), FPaths(aPaths), FDialogs(std::move(aDialogs)) {
+    if (!FDialogs) FDialogs = std::make_unique<TQtDialogs>();
+    setObjectName("MainForm");
+
+    // The user's copy of the default data, when the settings are missing or
+    // belong to another version of the program.
+    if (DefaultDataNeeded(FPaths.SettingsFilePath, GetModuleVersion("")))
+        CopyDefaultData(FPaths.CommonDataFolder, FPaths.UserDataFolder);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    CreatePanels();
+    ConnectActions();
+    resize(InitialClientWidth, InitialClientHeight);
+
+    FRunTimer = new QTimer(this);
+    FRunTimer->setObjectName("RunTimer");
+    FRunTimer->setInterval(0);
+    connect(FRunTimer, &QTimer::timeout, this, [this] { Guarded([this] { RunIteration(); }); });
+
+    FZoomBand.pen = TPen{colors::Black, 0, TPenStyle::Dot, TPenMode::NotXor};
+    FZoomBand.brush = TBrush{colors::White, TBrushStyle::Clear};
+
+    // The settings are read before the first design is made, so that it gets
+    // the saved material, cross-section and segment size as New does.
+    Guarded([this] { ReadIniSettings(); });
+    Guarded([this] { ResetNew(); });
+}
+
+TMainForm::~TMainForm() {
+    FRunning = false;
+    if (FRunTimer) FRunTimer->stop();
+}
+
+const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
+
+void TMainForm::ResetNew() {
+    FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
+    FBracketMarkers.clear();
+    FSelectedBracket = nullptr;
+    FCurrentFileName.clear();
+    SetCaption();
+    QAction* bracketTool = Action("ActionToolBracket");
+    bracketTool->setData(static_cast<int>(ToolBracket));
+    bracketTool->setChecked(true);
+    ActionToolExecute(bracketTool);
+}
+
+void TMainForm::showEvent(QShowEvent* aEvent) {
+    QMainWindow::showEvent(aEvent);
+    if (FShown) return;
+    FShown = true;
+    Guarded([this] {
+        ZoomCenterInDisplay(2000, 0, 0);
+        PostZoomTextMessage();
+        UpdateActionsAndMenus();
+    });
+}
+
+void TMainForm::closeEvent(QCloseEvent* aEvent) {
+    bool mayClose = false;
+    Guarded([this, &mayClose] { mayClose = AskAndSave(); });
+    if (!mayClose) {
+        aEvent->ignore();
+        return;
+    }
+    // The run must not outlive the design it works on.
+    FRunning = false;
+    FRunTimer->stop();
+    WriteIniSettings();
+    aEvent->accept();
+}
+
+bool TMainForm::event(QEvent* aEvent) {
+    // Long hints go to the status panel.
+    if (aEvent->type() == QEvent::StatusTip) {
+        if (FPanelBottom) FPanelBottom->setText(static_cast<QStatusTipEvent*>(aEvent)->tip());
+        return true;
+    }
+    return QMainWindow::event(aEvent);
+}
+
+bool TMainForm::eventFilter(QObject* aWatched, QEvent* aEvent) {
+    if (FZoomCB && aWatched == FZoomCB->lineEdit() && aEvent->type() == QEvent::KeyPress) {
+        bool consumed = false;
+        Guarded([this, aEvent, &consumed] { consumed = ZoomCBKeyPress(static_cast<QKeyEvent*>(aEvent)); });
+        return consumed;
+    }
+    return QMainWindow::eventFilter(aWatched, aEvent);
+}
+
+void TMainForm::Guarded(const std::function<void()>& aCommand) {
+    try {
+        aCommand();
+    } catch (const std::exception& e) {
+        ErrorBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ErrorBox("Unknown error");
+    }
+}
+
+TAnswer TMainForm::AskBox(const QString& aTitle, const QString& aText) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->Ask(this, aTitle, aText);
+}
+
+void TMainForm::InformBox(const QString& aTitle, const QString& aText) {
+    TModalScope modal(FModalDepth);
+    FDialogs->Inform(this, aTitle, aText);
+}
+
+void TMainForm::ErrorBox(const QString& aText, const QString& aTitle) {
+    TModalScope modal(FModalDepth);
+    FDialogs->Error(this, aTitle, aText);
+}
+
+QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->GetOpenFileName(this, aTitle, aFilter);
+}
+
+QString TMainForm::SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->GetSaveFileName(this, aTitle, aFilter, aSuffix);
+}
+
+}  // namespace torvik

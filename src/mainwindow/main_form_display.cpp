@@ -1,0 +1,123 @@
+// Display composition: every redraw fills the off-screen image with white,
+// draws the design layers through the view mapping and shows the image in
+// one copy. Also the bracket markers, the Show Grid command and the
+// clipboard picture (a true-size SVG with a PNG of the same drawing).
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "mainwindow/display_widget.h"
+#include "mainwindow/main_form.h"
+#include "qt/qt_canvas.h"
+#include "render/scene.h"
+
+namespace torvik {
+
+namespace {
+
+// The clipboard picture: the 100 mm design area.
+constexpr int PictureSvgSize = 1000;    // px at 254 dpi: 100 mm
+constexpr int PicturePngSize = 1000;    // px: 10 px per mm
+constexpr int PngDotsPerMeter = 10000;  // the PNG is true to size too
+
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
+    TScene scene;
+    scene.wire = aDesign.CurrentWire.get();
+    scene.left = &aDesign.LeftBracket;
+    scene.right = &aDesign.RightBracket;
+    scene.rightForce = &aDesign.RightForce;
+    scene.leftForce = &aDesign.LeftForce;
+    scene.bracketMarkers = aMarkers;
+    return scene;
+}
+
+}  // namespace
+
+TViewSettings TMainForm::CurrentViewSettings() const {
+    TViewSettings view = FSettings.View;
+    view.Running = FRunning;
+    view.SelectedNode = FSelectedNode;
+    return view;
+}
+
+void TMainForm::DrawDisplay() {
+    if (!FDisplay || !FDesign) return;
+    QImage& image = FDisplay->Image();
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TQtCanvas canvas(painter);
+        canvas.antialiased = true;
+        canvas.SetMapping(FMapping);
+        DrawDesignLayers(canvas, SceneOf(*FDesign, &FBracketMarkers), CurrentViewSettings(), FSettings.ShowGrid,
+                         FSettings.GridDensity, true);
+        // A zoom band being dragged stays on the image until it is erased.
+        if (FZoomBandShown) FZoomBand.Draw(canvas);
+    }
+    // The force read-out is left empty during a run.
+    if (!FRunning) {
+        FPanelForceLeft->clear();
+        FPanelForceRight->clear();
+    }
+    FDisplay->update();
+}
+
+void TMainForm::DrawZoomBand() {
+    QPainter painter(&FDisplay->Image());
+    TQtCanvas canvas(painter);
+    canvas.SetMapping(FMapping);
+    FZoomBand.Draw(canvas);
+    FDisplay->update();
+}
+
+void TMainForm::RefreshMarkers() {
+    FBracketMarkers.clear();
+    if (Action("ActionToolBracket")->isChecked() && FSelectedBracket) FBracketMarkers = FSelectedBracket->Markers();
+    DrawDisplay();
+}
+
+void TMainForm::MenuEditCopyClick() {
+    const TScene scene = SceneOf(*FDesign, nullptr);
+    const TViewSettings view = CurrentViewSettings();
+
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(254);
+        generator.setSize(QSize(PictureSvgSize, PictureSvgSize));
+        generator.setViewBox(QRectF(0, 0, WorldExtent, WorldExtent));
+        generator.setTitle("Torvik");
+        QPainter painter(&generator);
+        TQtCanvas canvas(painter);
+        canvas.SetTransform(QTransform());
+        DrawDesignLayers(canvas, scene, view, FSettings.ShowGrid, FSettings.GridDensity, false);
+    }
+
+    QImage png(PicturePngSize, PicturePngSize, QImage::Format_ARGB32_Premultiplied);
+    png.fill(Qt::transparent);
+    png.setDotsPerMeterX(PngDotsPerMeter);
+    png.setDotsPerMeterY(PngDotsPerMeter);
+    {
+        QPainter painter(&png);
+        TQtCanvas canvas(painter);
+        canvas.antialiased = true;
+        canvas.SetTransform(QTransform::fromScale(double(PicturePngSize) / WorldExtent, double(PicturePngSize) / WorldExtent));
+        DrawDesignLayers(canvas, scene, view, FSettings.ShowGrid, FSettings.GridDensity, false);
+    }
+
+    auto* data = new QMimeData;
+    data->setData("image/svg+xml", svg);
+    data->setImageData(png);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace torvik

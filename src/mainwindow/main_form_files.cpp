@@ -1,0 +1,119 @@
+// The file commands: New, Open, Save and Save As, the question before a
+// changed wire is discarded, and the window caption that names the file.
+
+#include <algorithm>
+#include <exception>
+
+#include <QComboBox>
+#include <QFileInfo>
+
+#include "mainwindow/main_form.h"
+#include "wire/design_file.h"
+
+namespace torvik {
+
+namespace {
+
+const QString DesignFilter = QStringLiteral("Torvik files (*.tvk);;All files (*)");
+
+// Errors of reading and writing are shown with a full stop added.
+QString ErrorText(const std::exception& aError) { return QString::fromUtf8(aError.what()) + "."; }
+
+}  // namespace
+
+void TMainForm::SetCaption() {
+    setWindowTitle(FCurrentFileName.isEmpty() ? QStringLiteral("Torvik [Untitled]")
+                                              : "Torvik - " + QFileInfo(FCurrentFileName).fileName());
+}
+
+bool TMainForm::AskAndSave() {
+    // Only changes of the wire itself count.
+    if (!FDesign->CurrentWire->dirty) return true;
+    switch (AskBox("Confirm", "Wire has changed. Save current wire?")) {
+        case TAnswer::Yes:
+            // Go on only when the wire was really saved: a cancelled or failed
+            // save keeps the changes.
+            return SaveDesign();
+        case TAnswer::No: return true;
+        default: return false;
+    }
+}
+
+void TMainForm::ActionFileNewExecute() {
+    if (!AskAndSave()) return;
+    if (FRunning) ActionStopRunExecute();
+    ResetNew();
+    FSelectedNode = std::min(FSelectedNode, FDesign->CurrentWire->Count() - 1);
+    UpdateActionsAndMenus();
+    DrawDisplay();
+}
+
+void TMainForm::ActionFileOpenExecute() {
+    if (!AskAndSave()) return;
+    const QString fileName = OpenFileBox("Open Loop", DesignFilter);
+    if (fileName.isEmpty()) return;
+    if (FRunning) ActionStopRunExecute();
+    ResetNew();
+    FCurrentFileName = fileName;
+    TDesign& d = *FDesign;
+    try {
+        ReadDesign(fileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+    } catch (const std::exception& e) {
+        // What was read stays loaded, but untitled, so that a later Save
+        // cannot overwrite the file with the partial design.
+        FCurrentFileName.clear();
+        SetCaption();
+        d.AttachToBrackets();
+        FSelectedNode = std::min(FSelectedNode, d.CurrentWire->Count() - 1);
+        UpdateActionsAndMenus();
+        DrawDisplay();
+        ErrorBox(ErrorText(e));
+        return;
+    }
+    d.AttachToBrackets();
+    FSelectedNode = std::min(FSelectedNode, d.CurrentWire->Count() - 1);
+    SetCaption();
+    UpdateActionsAndMenus();
+    if (FSettings.BestFitOnOpen) {
+        const QString bestFit = QString::fromUtf8(BestFitItem.data(), static_cast<qsizetype>(BestFitItem.size()));
+        FZoomCB->setEditText(bestFit);
+        ZoomCBClick(bestFit);
+    } else {
+        DrawDisplay();
+    }
+}
+
+void TMainForm::ActionFileSaveExecute() { SaveDesign(); }
+
+void TMainForm::FileSaveAsClick() { SaveDesignAs(); }
+
+bool TMainForm::SaveDesign() {
+    if (FCurrentFileName.isEmpty()) return SaveDesignAs();
+    if (QFileInfo::exists(FCurrentFileName)) return WriteDesign(FCurrentFileName);
+    InformBox("Information", "File could not be found. Save under another name.");
+    FCurrentFileName.clear();
+    SetCaption();
+    return false;
+}
+
+bool TMainForm::SaveDesignAs() {
+    const QString fileName = SaveFileBox("Save Loop", DesignFilter, "tvk");
+    if (fileName.isEmpty()) return false;
+    if (!WriteDesign(fileName)) return false;
+    FCurrentFileName = fileName;
+    SetCaption();
+    return true;
+}
+
+bool TMainForm::WriteDesign(const QString& aFileName) {
+    try {
+        TDesign& d = *FDesign;
+        ::torvik::SaveDesign(aFileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        return true;
+    } catch (const std::exception& e) {
+        ErrorBox(ErrorText(e));
+        return false;
+    }
+}
+
+}  // namespace torvik

@@ -1,0 +1,69 @@
+// The activation run in the window: a zero-interval timer performs one
+// iteration per turn of the event loop and redraws after it. The run pauses
+// while a modal box is open and is stopped before the design it works on is
+// replaced or released.
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+#include "mainwindow/main_form.h"
+
+namespace torvik {
+
+namespace {
+
+// While a modal box is open the timer only looks now and then whether it
+// has closed.
+constexpr int PausedPollInterval = 50;  // ms
+
+}  // namespace
+
+void TMainForm::UpdateActionsAndMenus() {
+    Action("ActionViewImage")->setChecked(FImageVisible);
+    const TWire& wire = *FDesign->CurrentWire;
+    Action("ActionUndo")->setEnabled(wire.UndoCount() > 0);
+    Action("ActionRedo")->setEnabled(wire.RedoCount() > 0);
+    Action("ActionRun")->setEnabled(!FRunning);
+    Action("ActionStopRun")->setEnabled(FRunning);
+}
+
+void TMainForm::ActionRunExecute() {
+    if (FRunning) return;
+    FRunning = true;
+    FRun = TActivationRun();
+    UpdateActionsAndMenus();
+    FRunTimer->setInterval(0);
+    FRunTimer->start();
+}
+
+void TMainForm::ActionStopRunExecute() {
+    FRunning = false;
+    FRunTimer->stop();
+    UpdateActionsAndMenus();
+    // The first redraw with the node markers and the read-out again.
+    DrawDisplay();
+}
+
+void TMainForm::RunIteration() {
+    if (!FRunning) {
+        FRunTimer->stop();
+        return;
+    }
+    if (FModalDepth > 0 || QApplication::activeModalWidget()) {
+        FRunTimer->setInterval(PausedPollInterval);
+        return;
+    }
+    FRunTimer->setInterval(0);
+    // The settings are read afresh each time: the options may change them
+    // between two iterations.
+    const TIterationResult result = FRun.Iterate(*FDesign, FSettings.Activation);
+    if (result.stop != TStopReason::None) {
+        ActionStopRunExecute();
+        if (!result.message.empty()) ErrorBox(QString::fromStdString(result.message));
+        return;
+    }
+    DrawDisplay();
+}
+
+}  // namespace torvik

@@ -1,0 +1,163 @@
+#include "mainwindow/settings.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "support/folder_copy.h"
+#include "support/ini_file.h"
+#include "support/numbers.h"
+#include "support/text_utils.h"
+
+namespace torvik {
+
+namespace {
+
+constexpr std::string_view General = "General";
+constexpr std::string_view Calculation = "Calculation";
+constexpr std::string_view Wire = "Wire";
+constexpr std::string_view View = "View";
+
+// A real key: the value read with the file number format, or aFallback when
+// it does not read.
+double ReadReal(const TIniFile& aIni, std::string_view aSection, std::string_view aKey, std::string_view aDefault,
+                double aFallback) {
+    double v = 0.0;
+    return TryParseFileNumber(aIni.ReadString(aSection, aKey, aDefault), v) ? v : aFallback;
+}
+
+// An index key; a missing, unreadable or out-of-range value gives aDefault.
+int ReadIndex(const TIniFile& aIni, std::string_view aSection, std::string_view aKey, int aDefault, int aCount) {
+    const int v = aIni.ReadInteger(aSection, aKey, aDefault);
+    return v >= 0 && v < aCount ? v : aDefault;
+}
+
+void SetBit(int& aFlags, int aBit, bool aOn) { aFlags = aOn ? (aFlags | aBit) : (aFlags & ~aBit); }
+
+std::string MaterialKey(int i) { return "Material " + std::to_string(i); }
+std::string CrossSectionKey(int i) { return "Cross Section " + std::to_string(i); }
+
+}  // namespace
+
+TWindowPlacement ParseWindowPlacement(std::string_view aText) {
+    TWindowPlacement placement;
+    const std::vector<std::string> items = SplitQuoted(aText, " ");
+    if (items.empty()) return placement;
+    if (items[0] == "Maximized") {
+        placement.Maximized = true;
+        return placement;
+    }
+    for (std::size_t i = 0; i < items.size() && i < 4; ++i) {
+        int v = 0;
+        if (!TryParseInt(items[i], v)) break;
+        if (i >= 2 && v < 1) break;  // an empty or negative size is no size
+        placement.Values.push_back(v);
+    }
+    return placement;
+}
+
+std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int aTop, int aWidth, int aHeight) {
+    if (!aRemember) return "Default";
+    if (aMaximized) return "Maximized";
+    return std::to_string(aLeft) + " " + std::to_string(aTop) + " " + std::to_string(aWidth) + " " +
+           std::to_string(aHeight);
+}
+
+TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
+    // General
+    s.BestFitOnOpen = aIni.ReadBool(General, "Best Fit on Open", true);
+    s.UndoLevels = ReadIndex(aIni, General, "Undo Levels", Undo5, UndoLevelCount);
+    TWindowPlacement placement;
+    const std::string rect = aIni.ReadString(General, "Torvik Rect", "Default");
+    if (rect != "Default") placement = ParseWindowPlacement(rect);
+    s.RememberWindowRect = placement.Complete();
+
+    // Calculation
+    TActivationSettings& a = s.Activation;
+    a.AutoStop = aIni.ReadBool(Calculation, "Auto Stop", true);
+    a.ToleranceDistance = ReadReal(aIni, Calculation, "Tolerance Distance", "0.1", 0.1);
+    a.ToleranceAngle = ToRadians(ReadReal(aIni, Calculation, "Tolerance Angle", "1", 1.0));
+    const int target = aIni.ReadInteger(Calculation, "Target", TargetSlot);
+    if (target >= TargetPoint && target <= TargetSlot) a.TargetMode = target;
+
+    // Wire
+    s.View.DrawThickness = aIni.ReadBool(Wire, "Draw Thickness", s.View.DrawThickness);
+    for (int i = 0; i < static_cast<int>(s.MaterialTable.size()); ++i)
+        s.MaterialTable[i] = ParseMaterialText(aIni.ReadString(Wire, MaterialKey(i), MaterialText(s.MaterialTable[i])));
+    for (int i = 0; i < static_cast<int>(s.CrossSectionTable.size()); ++i)
+        s.CrossSectionTable[i] =
+            ParseCrossSectionText(aIni.ReadString(Wire, CrossSectionKey(i), CrossSectionText(s.CrossSectionTable[i])));
+    s.Stock.Material =
+        SelectMaterial(s.MaterialTable, aIni.ReadString(Wire, "Default Material", s.MaterialTable[0].Name));
+    s.Stock.Size = SelectCrossSection(s.CrossSectionTable,
+                                      aIni.ReadString(Wire, "Default Cross Section", s.CrossSectionTable[0].Name));
+    s.SegmentSize = ReadReal(aIni, Wire, "Segment Size", "0.25", 0.25);
+    if (!(s.SegmentSize > 0.0 && s.SegmentSize <= MaxSegmentSize)) s.SegmentSize = 0.25;
+
+    // View
+    s.GridDensity = ReadIndex(aIni, View, "Grid Density", 2, GridDensityCount);
+    s.SnapGridDensity = ReadIndex(aIni, View, "Snap Grid Density", 4, SnapGridDensityCount);
+    s.SnapGrid = aIni.ReadBool(View, "Snap to Grid", true);
+    s.ShowGrid = aIni.ReadBool(View, "View Grid", true);
+    SetBit(s.View.ViewFlags, ViewForcesBit, aIni.ReadBool(View, "View Forces", true));
+    SetBit(s.View.ViewFlags, ViewMomentsBit, aIni.ReadBool(View, "View Moments", true));
+    SetBit(s.View.ViewFlags, ViewBracketForcesBit, aIni.ReadBool(View, "Bracket Forces", true));
+    s.View.StrainAutoRange = aIni.ReadBool(View, "Strain Auto Range", true);
+    s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
+    s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
+    return placement;
+}
+
+void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowPlacement) {
+    const TActivationSettings& a = s.Activation;
+    aIni.WriteBool(Calculation, "Auto Stop", a.AutoStop);
+    aIni.WriteString(Calculation, "Tolerance Distance", FormatMask(a.ToleranceDistance, "0.000"));
+    aIni.WriteString(Calculation, "Tolerance Angle", FormatMask(ToDegrees(a.ToleranceAngle), "0.00"));
+    aIni.WriteInteger(Calculation, "Target", a.TargetMode);
+
+    for (int i = 0; i < static_cast<int>(s.MaterialTable.size()); ++i)
+        aIni.WriteString(Wire, MaterialKey(i), MaterialText(s.MaterialTable[i]));
+    for (int i = 0; i < static_cast<int>(s.CrossSectionTable.size()); ++i)
+        aIni.WriteString(Wire, CrossSectionKey(i), CrossSectionText(s.CrossSectionTable[i]));
+    aIni.WriteString(Wire, "Default Material", s.Stock.Material.Name);
+    aIni.WriteString(Wire, "Default Cross Section", s.Stock.Size.Name);
+    aIni.WriteString(Wire, "Segment Size", FormatMask(s.SegmentSize, "0.00"));
+    aIni.WriteBool(Wire, "Draw Thickness", s.View.DrawThickness);
+
+    aIni.WriteInteger(View, "Grid Density", s.GridDensity);
+    aIni.WriteInteger(View, "Snap Grid Density", s.SnapGridDensity);
+    aIni.WriteBool(View, "Snap to Grid", s.SnapGrid);
+    aIni.WriteBool(View, "View Grid", s.ShowGrid);
+    aIni.WriteBool(View, "View Forces", (s.View.ViewFlags & ViewForcesBit) != 0);
+    aIni.WriteBool(View, "View Moments", (s.View.ViewFlags & ViewMomentsBit) != 0);
+    aIni.WriteBool(View, "Bracket Forces", (s.View.ViewFlags & ViewBracketForcesBit) != 0);
+    aIni.WriteBool(View, "View Strain", s.View.ViewStrain);
+    aIni.WriteBool(View, "Strain Auto Range", s.View.StrainAutoRange);
+    aIni.WriteString(View, "Strain Max Range", FormatMask(ToDegrees(s.View.StrainMaxRange), "0.0"));
+
+    aIni.WriteBool(General, "Best Fit on Open", s.BestFitOnOpen);
+    aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
+    aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
+}
+
+std::string SettingsFileVersion(const std::string& aSettingsFile) {
+    TIniFile ini;
+    if (!ini.Load(aSettingsFile)) return {};
+    return ini.ReadString(General, "Version", "");
+}
+
+bool DefaultDataNeeded(const std::string& aSettingsFile, const std::string& aProgramVersion) {
+    std::error_code ec;
+    if (!std::filesystem::exists(aSettingsFile, ec)) return true;
+    return SettingsFileVersion(aSettingsFile) != aProgramVersion;
+}
+
+void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder) {
+    // One pass is enough: the copy creates the destination folder itself.
+    try {
+        CopyFolderTree(aCommonFolder, aUserFolder);
+    } catch (const std::exception&) {
+        // Start-up goes on without the default data.
+    }
+}
+
+}  // namespace torvik

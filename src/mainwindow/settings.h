@@ -1,0 +1,80 @@
+#pragma once
+// The program's settings as the main window, the model and the drawing code
+// read them, and their settings file: sections Calculation, Wire, View and
+// General with every key, value format, default and fallback; the window
+// placement text "Torvik Rect"; and the first-start copy of the default
+// data. Widget-free, so it is tested without a window.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "render/view_settings.h"
+#include "wire/activation_run.h"
+#include "wire/materials.h"
+
+namespace torvik {
+
+class TIniFile;
+
+// Sizes of the tables that the settings index.
+constexpr int GridDensityCount = 4;      // 10, 5, 2, 1 mm
+constexpr int SnapGridDensityCount = 6;  // 0.1, 0.2, 0.25, 0.5, 1, 2 mm
+constexpr int UndoLevelCount = 5;        // None, 5, 10, 15, Unlimited
+// Segment sizes above this (mm) are taken as unreadable.
+constexpr double MaxSegmentSize = 10.0;
+
+// The run-time settings with their start values.
+struct TSettings {
+    TActivationSettings Activation;  // target mode, auto stop, tolerances
+    TViewSettings View;              // force display, strain colours, thickness
+    int GridDensity = 2;
+    int SnapGridDensity = 4;
+    bool ShowGrid = true;
+    bool SnapGrid = true;
+    TMaterialTable MaterialTable = DefaultMaterialTable();
+    TCrossSectionTable CrossSectionTable = DefaultCrossSectionTable();
+    TWireStock Stock = DefaultStock();  // the current material and cross-section
+    double SegmentSize = 0.25;          // mm
+    int UndoLevels = Undo5;
+    bool BestFitOnOpen = true;
+    bool RememberWindowRect = false;
+};
+
+// The main window's placement as "Torvik Rect" holds it: "Default",
+// "Maximized", or left, top, width and height separated by blanks.
+struct TWindowPlacement {
+    bool Maximized = false;
+    // Left, top, width and height as far as they read, in that order; a
+    // width or height below 1 counts as unreadable.
+    std::vector<int> Values;
+    // Maximised, or all four values read: the placement is remembered.
+    bool Complete() const { return Maximized || Values.size() == 4; }
+};
+
+TWindowPlacement ParseWindowPlacement(std::string_view aText);
+// "Default" unless aRemember; then "Maximized" or the four numbers.
+std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int aTop, int aWidth, int aHeight);
+
+// Reads the settings file's keys over aSettings, section by section in the
+// order General, Calculation, Wire, View, so that later keys see earlier
+// results. Unreadable numbers and out-of-range indices fall back as the
+// settings file's rules say; RememberWindowRect follows the placement read.
+// Returns that placement for the window to apply.
+TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& aSettings);
+
+// Writes every key, sections in the order Calculation, Wire, View, General.
+// Other keys of the document (such as "Version") stay.
+void WriteSettings(TIniFile& aIni, const TSettings& aSettings, std::string_view aWindowPlacement);
+
+// The settings file's "Version" in section General, empty when the file is
+// missing or unreadable.
+std::string SettingsFileVersion(const std::string& aSettingsFile);
+// The default data must be copied when there is no settings file or its
+// version differs from aProgramVersion.
+bool DefaultDataNeeded(const std::string& aSettingsFile, const std::string& aProgramVersion);
+// Copies the default data folder into the user's data folder without
+// overwriting anything; a failure ends the copy silently.
+void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder);
+
+}  // namespace torvik

@@ -1,0 +1,186 @@
+// Protects New, Open, Save, Save As and the question before a changed wire is discarded, including failed reads and saves.
+#include <QFileInfo>
+
+#include "gui_fixture.h"
+#include "support/ini_file.h"
+#include "wire/design_file.h"
+
+namespace torvik::test {
+namespace {
+
+class TFileCommandsTest : public TGuiTest {
+protected:
+    // An L-shaped wire, 5 mm out and 5 mm down, with the right bracket near its end.
+    QString WriteLoop(const QString& aName) {
+        TDesign d(0.25, DefaultStock());
+        TWire& w = *d.CurrentWire;
+        for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
+        for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
+        const TPointReal tip = w.Corner();
+        d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
+        d.RightBracket.SetDirection(w.EndDirection());
+        const QString file = Path(aName);
+        SaveDesign(file.toStdString(), w, d.LeftBracket, d.RightBracket);
+        return file;
+    }
+
+    void Open(const QString& aFile) {
+        FDialogs->openNames.push_back(aFile);
+        Trigger("ActionFileOpen");
+    }
+
+    void MakeDirty() { FForm->Design().CurrentWire->AddSeg(0.25, 0.1); }
+};
+
+std::vector<std::pair<double, double>> Shape(const TWire& aWire) {
+    std::vector<std::pair<double, double>> shape;
+    for (const TWireSeg& s : aWire.Segments()) shape.emplace_back(s.length, s.angle);
+    return shape;
+}
+
+TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
+    TMainForm& form = Start();
+    const QString file = WriteLoop("loop.tvk");
+    Open(file);
+    ASSERT_TRUE(FDialogs->Of("error").empty());
+    EXPECT_EQ(FDialogs->Of("open").at(0).title, "Open Loop");
+    EXPECT_EQ(FDialogs->Of("open").at(0).text, "Torvik files (*.tvk);;All files (*)");
+    EXPECT_EQ(form.windowTitle(), "Torvik - loop.tvk");
+    EXPECT_EQ(form.CurrentFileName(), file);
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
+    EXPECT_FALSE(form.Design().CurrentWire->dirty);
+    // Opened with Best Fit: the wire and the right bracket fill the display.
+    TViewMapping expected;
+    expected.SetDisplaySize(form.Mapping().Width(), form.Mapping().Height());
+    expected.ZoomRect(BestFitRect(form.Design().CurrentWire->BoundsRect(), *form.Design().RightBracket.Origin()));
+    EXPECT_EQ(form.Mapping().Zoom(), expected.Zoom());
+    const auto shape = Shape(*form.Design().CurrentWire);
+
+    FDialogs->saveNames.push_back(Path("copy.tvk"));
+    Trigger("MenuFileSaveAs");
+    EXPECT_EQ(FDialogs->Of("save").at(0).title, "Save Loop");
+    EXPECT_EQ(form.windowTitle(), "Torvik - copy.tvk");
+    ASSERT_TRUE(QFile::exists(Path("copy.tvk")));
+
+    Trigger("ActionFileNew");
+    EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+    Open(Path("copy.tvk"));
+    EXPECT_EQ(form.windowTitle(), "Torvik - copy.tvk");
+    const auto reread = Shape(*form.Design().CurrentWire);
+    ASSERT_EQ(reread.size(), shape.size());
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        EXPECT_NEAR(reread[i].first, shape[i].first, 1e-9);
+        EXPECT_NEAR(reread[i].second, shape[i].second, 1e-6);
+    }
+    // The wire starts at the left bracket's own point.
+    EXPECT_EQ(form.Design().CurrentWire->Origin(), form.Design().LeftBracket.Origin());
+
+    // Cancelling the open dialog changes nothing.
+    Trigger("ActionFileOpen");
+    EXPECT_EQ(form.windowTitle(), "Torvik - copy.tvk");
+}
+
+TEST_F(TFileCommandsTest, AskAndSaveAnswers) {
+    TMainForm& form = Start();
+    // Cancel: New does not go ahead.
+    MakeDirty();
+    FDialogs->answers.push_back(TAnswer::Cancel);
+    Trigger("ActionFileNew");
+    ASSERT_EQ(FDialogs->Of("ask").size(), 1u);
+    EXPECT_EQ(FDialogs->Of("ask")[0].title, "Confirm");
+    EXPECT_EQ(FDialogs->Of("ask")[0].text, "Wire has changed. Save current wire?");
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 2);
+
+    // Yes, then the save dialog cancelled: the changes are kept.
+    FDialogs->answers.push_back(TAnswer::Yes);
+    Trigger("ActionFileNew");
+    EXPECT_EQ(FDialogs->Of("save").size(), 1u);
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 2);
+
+    // Yes, and the save fails: an error, and the changes are kept.
+    FDialogs->answers.push_back(TAnswer::Yes);
+    FDialogs->saveNames.push_back(Path("no/such/folder/loop.tvk"));
+    Trigger("ActionFileNew");
+    const auto errors = FDialogs->Of("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].title, "Torvik");
+    EXPECT_TRUE(errors[0].text.endsWith(".")) << errors[0].text.toStdString();
+    EXPECT_TRUE(errors[0].text.contains("loop.tvk"));
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 2);
+    EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
+
+    // Yes, and the save works: written, then New goes ahead.
+    FDialogs->answers.push_back(TAnswer::Yes);
+    FDialogs->saveNames.push_back(Path("saved.tvk"));
+    Trigger("ActionFileNew");
+    EXPECT_TRUE(QFile::exists(Path("saved.tvk")));
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+
+    // No: discarded.
+    MakeDirty();
+    FDialogs->answers.push_back(TAnswer::No);
+    Trigger("ActionFileNew");
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+
+    // Closing asks too; Cancel keeps the window.
+    MakeDirty();
+    FDialogs->answers.push_back(TAnswer::Cancel);
+    EXPECT_FALSE(form.close());
+    FDialogs->answers.push_back(TAnswer::No);
+    Trigger("ActionFileNew");
+    // An unchanged design is discarded without a question.
+    const std::size_t asked = FDialogs->Of("ask").size();
+    Trigger("ActionFileNew");
+    EXPECT_EQ(FDialogs->Of("ask").size(), asked);
+}
+
+TEST_F(TFileCommandsTest, FailedOpenLeavesTheDesignUntitled) {
+    TMainForm& form = Start();
+    const QString file = WriteLoop("broken.tvk");
+    TIniFile ini;
+    ASSERT_TRUE(ini.Load(file.toStdString()));
+    ini.WriteString("Wire", "Seg 30", "0.000000, ten");
+    ini.Save(file.toStdString());
+    const QString before = ReadText(file);
+
+    Open(file);
+    const auto errors = FDialogs->Of("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].title, "Torvik");
+    EXPECT_EQ(errors[0].text, "'ten' is not a valid floating point value.");
+    // Segments read before the bad one stay, but under no name.
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 30);
+    EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
+    EXPECT_TRUE(form.CurrentFileName().isEmpty());
+    // So Save asks for a name instead of overwriting the file.
+    Trigger("ActionFileSave");
+    EXPECT_EQ(FDialogs->Of("save").size(), 1u);
+    EXPECT_EQ(ReadText(file), before);
+}
+
+TEST_F(TFileCommandsTest, SaveAfterTheFileWasDeleted) {
+    TMainForm& form = Start();
+    const QString file = WriteLoop("gone.tvk");
+    Open(file);
+    ASSERT_TRUE(QFile::remove(file));
+    Trigger("ActionFileSave");
+    const auto info = FDialogs->Of("inform");
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_EQ(info[0].title, "Information");
+    EXPECT_EQ(info[0].text, "File could not be found. Save under another name.");
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
+    // The next Save asks for a name.
+    Trigger("ActionFileSave");
+    EXPECT_EQ(FDialogs->Of("save").size(), 1u);
+
+    // A missing file opens as an empty design under the chosen name.
+    Open(Path("missing.tvk"));
+    EXPECT_TRUE(FDialogs->Of("error").empty());
+    EXPECT_EQ(form.windowTitle(), "Torvik - missing.tvk");
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+}
+
+}  // namespace
+}  // namespace torvik::test

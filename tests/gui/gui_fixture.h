@@ -1,0 +1,142 @@
+#pragma once
+// A main window in a temporary home: its own default data and user folders,
+// and scripted answers for every message box and file dialog.
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "mainwindow/dialogs_seam.h"
+#include "mainwindow/main_form.h"
+#include "support/version.h"
+
+namespace torvik::test {
+
+// One box the window showed.
+struct TShownBox {
+    QString kind;  // "ask", "inform", "error", "open", "save"
+    QString title;
+    QString text;
+};
+
+class TScriptedDialogs : public TDialogs {
+public:
+    std::deque<TAnswer> answers;     // for Ask; Cancel when empty
+    std::deque<QString> openNames;   // for GetOpenFileName; cancelled when empty
+    std::deque<QString> saveNames;   // for GetSaveFileName; cancelled when empty
+    std::vector<TShownBox> shown;
+    // Runs while a box is up, as if the user took time to answer.
+    std::function<void()> whileShown;
+
+    TAnswer Ask(QWidget*, const QString& aTitle, const QString& aText) override {
+        Record("ask", aTitle, aText);
+        return Take(answers, TAnswer::Cancel);
+    }
+    void Inform(QWidget*, const QString& aTitle, const QString& aText) override { Record("inform", aTitle, aText); }
+    void Error(QWidget*, const QString& aTitle, const QString& aText) override { Record("error", aTitle, aText); }
+    QString GetOpenFileName(QWidget*, const QString& aTitle, const QString& aFilter) override {
+        Record("open", aTitle, aFilter);
+        return Take(openNames, QString());
+    }
+    QString GetSaveFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString&) override {
+        Record("save", aTitle, aFilter);
+        return Take(saveNames, QString());
+    }
+
+    std::vector<TShownBox> Of(const QString& aKind) const {
+        std::vector<TShownBox> result;
+        for (const TShownBox& box : shown)
+            if (box.kind == aKind) result.push_back(box);
+        return result;
+    }
+
+private:
+    template <typename T>
+    static T Take(std::deque<T>& aQueue, T aDefault) {
+        if (aQueue.empty()) return aDefault;
+        T value = aQueue.front();
+        aQueue.pop_front();
+        return value;
+    }
+    void Record(const QString& aKind, const QString& aTitle, const QString& aText) {
+        shown.push_back({aKind, aTitle, aText});
+        if (whileShown) whileShown();
+    }
+};
+
+class TGuiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(FHome.isValid());
+        const QString common = FHome.filePath("common/");
+        ASSERT_TRUE(QDir().mkpath(common + "Settings"));
+        WriteText(common + "Settings/TorvikSettings.ini",
+                  "[General]\nVersion=" + QString::fromStdString(GetProgramVersion()) + "\n");
+        FPaths.CommonDataFolder = common.toStdString();
+        FPaths.UserDataFolder = FHome.filePath("docs/Kelmar Torvik/").toStdString();
+        FPaths.SettingsFilePath = FHome.filePath("docs/Kelmar Torvik/Settings/TorvikSettings.ini").toStdString();
+    }
+
+    void TearDown() override {
+        if (FForm) {
+            FDialogs->answers.clear();
+            FDialogs->answers.push_back(TAnswer::No);
+            FForm->close();
+            FForm.reset();
+        }
+    }
+
+    // Creates and shows the main window.
+    TMainForm& Start() {
+        auto dialogs = std::make_unique<TScriptedDialogs>();
+        FDialogs = dialogs.get();
+        FForm = std::make_unique<TMainForm>(FPaths, std::move(dialogs));
+        FForm->show();
+        QApplication::processEvents();
+        return *FForm;
+    }
+
+    void Trigger(const char* aName) {
+        QAction* action = FForm->Action(aName);
+        ASSERT_NE(action, nullptr) << aName;
+        action->trigger();
+    }
+
+    // Processes events until aDone holds, at most aMaxMs milliseconds.
+    bool ProcessUntil(const std::function<bool()>& aDone, int aMaxMs = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!aDone() && clock.elapsed() < aMaxMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return aDone();
+    }
+
+    QString Path(const QString& aName) const { return FHome.filePath(aName); }
+    QString SettingsFile() const { return QString::fromStdString(FPaths.SettingsFilePath); }
+
+    static void WriteText(const QString& aFile, const QString& aText) {
+        QFile file(aFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(aText.toUtf8());
+    }
+    static QString ReadText(const QString& aFile) {
+        QFile file(aFile);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(file.readAll());
+    }
+
+    QTemporaryDir FHome;
+    TPaths FPaths;
+    TScriptedDialogs* FDialogs = nullptr;
+    std::unique_ptr<TMainForm> FForm;
+};
+
+}  // namespace torvik::test

@@ -1,0 +1,14 @@
+// Runs the main-window tests inside one application object, off screen unless a platform is chosen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QtGlobal>
+
+int main(int argc, char** argv) {
+    // Under Xvfb the same tests can run with QT_QPA_PLATFORM=xcb.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Torvik");
+    return RUN_ALL_TESTS();
+}
