@@ -27,8 +27,9 @@ void TQtDialogs::Error(QWidget* aParent, const QString& aTitle, const QString& a
     box.exec();
 }
 
-QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) {
-    QFileDialog dialog(aParent, aTitle, QString(), aFilter);
+QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                    const QString& aFolder) {
+    QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -36,8 +37,8 @@ QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, con
 }
 
 QString TQtDialogs::GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
-                                    const QString& aDefaultSuffix) {
-    QFileDialog dialog(aParent, aTitle, QString(), aFilter);
+                                    const QString& aDefaultSuffix, const QString& aFolder) {
+    QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(aDefaultSuffix);

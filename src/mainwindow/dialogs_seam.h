@@ -22,11 +22,13 @@ public:
     // An error box with an OK button.
     virtual void Error(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
     // The chosen file name, empty when cancelled. The file need not exist.
-    virtual QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) = 0;
+    // The dialog starts in aFolder.
+    virtual QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                    const QString& aFolder) = 0;
     // The chosen file name with aDefaultSuffix added when it has none, empty
     // when cancelled; asks before an existing file is overwritten.
     virtual QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
-                                    const QString& aDefaultSuffix) = 0;
+                                    const QString& aDefaultSuffix, const QString& aFolder) = 0;
 };
 
 class TQtDialogs : public TDialogs {
@@ -34,9 +36,10 @@ public:
     TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Error(QWidget* aParent, const QString& aTitle, const QString& aText) override;
-    QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter) override;
+    QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                            const QString& aFolder) override;
     QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
-                            const QString& aDefaultSuffix) override;
+                            const QString& aDefaultSuffix, const QString& aFolder) override;
 };
 
 }  // namespace torvik

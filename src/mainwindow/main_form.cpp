@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -157,14 +158,20 @@ void TMainForm::ErrorBox(const QString& aText, const QString& aTitle) {
     FDialogs->Error(this, aTitle, aText);
 }
 
+QString TMainForm::DialogFolder() const {
+    // The open file's folder, or the user's data folder with its loops.
+    if (!FCurrentFileName.isEmpty()) return QFileInfo(FCurrentFileName).absolutePath();
+    return QString::fromStdString(FPaths.UserDataFolder);
+}
+
 QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter) {
     TModalScope modal(FModalDepth);
-    return FDialogs->GetOpenFileName(this, aTitle, aFilter);
+    return FDialogs->GetOpenFileName(this, aTitle, aFilter, DialogFolder());
 }
 
 QString TMainForm::SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
     TModalScope modal(FModalDepth);
-    return FDialogs->GetSaveFileName(this, aTitle, aFilter, aSuffix);
+    return FDialogs->GetSaveFileName(this, aTitle, aFilter, aSuffix, DialogFolder());
 }
 
 }  // namespace torvik

@@ -172,6 +172,8 @@ private:
     TAnswer AskBox(const QString& aTitle, const QString& aText);
     void InformBox(const QString& aTitle, const QString& aText);
     void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
+    // Where the file dialogs start.
+    QString DialogFolder() const;
     QString OpenFileBox(const QString& aTitle, const QString& aFilter);
     QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix);
     // Runs a command; an error it raises is shown in an error box and the

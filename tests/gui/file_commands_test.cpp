@@ -45,6 +45,9 @@ TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     ASSERT_TRUE(FDialogs->Of("error").empty());
     EXPECT_EQ(FDialogs->Of("open").at(0).title, "Open Loop");
     EXPECT_EQ(FDialogs->Of("open").at(0).text, "Torvik files (*.tvk);;All files (*)");
+    // The first dialog starts in the user's data folder, later ones in the
+    // open file's folder.
+    EXPECT_EQ(QDir(FDialogs->folders.at(0)), QDir(QString::fromStdString(FPaths.UserDataFolder)));
     EXPECT_EQ(form.windowTitle(), "Torvik - loop.tvk");
     EXPECT_EQ(form.CurrentFileName(), file);
     EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
@@ -59,6 +62,7 @@ TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     FDialogs->saveNames.push_back(Path("copy.tvk"));
     Trigger("MenuFileSaveAs");
     EXPECT_EQ(FDialogs->Of("save").at(0).title, "Save Loop");
+    EXPECT_EQ(QDir(FDialogs->folders.at(1)), QFileInfo(file).dir());
     EXPECT_EQ(form.windowTitle(), "Torvik - copy.tvk");
     ASSERT_TRUE(QFile::exists(Path("copy.tvk")));
 

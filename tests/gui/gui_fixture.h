@@ -34,6 +34,7 @@ public:
     std::deque<QString> openNames;   // for GetOpenFileName; cancelled when empty
     std::deque<QString> saveNames;   // for GetSaveFileName; cancelled when empty
     std::vector<TShownBox> shown;
+    std::vector<QString> folders;  // where each file dialog started
     // Runs while a box is up, as if the user took time to answer.
     std::function<void()> whileShown;
 
@@ -43,11 +44,14 @@ public:
     }
     void Inform(QWidget*, const QString& aTitle, const QString& aText) override { Record("inform", aTitle, aText); }
     void Error(QWidget*, const QString& aTitle, const QString& aText) override { Record("error", aTitle, aText); }
-    QString GetOpenFileName(QWidget*, const QString& aTitle, const QString& aFilter) override {
+    QString GetOpenFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString& aFolder) override {
+        folders.push_back(aFolder);
         Record("open", aTitle, aFilter);
         return Take(openNames, QString());
     }
-    QString GetSaveFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString&) override {
+    QString GetSaveFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString&,
+                            const QString& aFolder) override {
+        folders.push_back(aFolder);
         Record("save", aTitle, aFilter);
         return Take(saveNames, QString());
     }
