@@ -3,6 +3,8 @@
 // while a modal box is open and is stopped before the design it works on is
 // replaced or released.
 
+#include <exception>
+
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
@@ -63,7 +65,16 @@ void TMainForm::RunIteration() {
         if (!result.message.empty()) ErrorBox(QString::fromStdString(result.message));
         return;
     }
-    DrawDisplay();
+    try {
+        DrawDisplay();
+    } catch (const std::exception&) {
+        // A picture that cannot be drawn ends the run like any other failure
+        // of an iteration, once, rather than at every turn.
+        FRunning = false;
+        FRunTimer->stop();
+        UpdateActionsAndMenus();
+        ErrorBox(QString::fromLatin1(ActivationErrorMessage));
+    }
 }
 
 }  // namespace torvik

@@ -236,6 +236,30 @@ TEST_F(TMainWindowTest, ZoomCommandsAndTypedZoom) {
     EXPECT_EQ(box->currentText(), QString::fromStdString(ZoomText(expected.Zoom())));
 }
 
+TEST_F(TMainWindowTest, ScrollingResizingAndMenuRefresh) {
+    TMainForm& form = Start();
+    auto* horz = form.findChild<QScrollBar*>("ScrollBarHorz");
+    ASSERT_TRUE(horz->isEnabled());
+    horz->setValue(2500);
+    EXPECT_EQ(form.Mapping().ScrollBarHorz().Position, 2500);
+    horz->setValue(horz->maximum());
+    EXPECT_EQ(form.Mapping().ScrollBarHorz().Position, form.Mapping().ScrollBarHorz().MaxPosition());
+    // Resizing keeps the view's top-left corner where it was.
+    horz->setValue(3000);
+    const TPoint corner = form.Mapping().DeviceToLogical(0, 0);
+    form.resize(form.width() + 120, form.height() + 80);
+    QApplication::processEvents();
+    EXPECT_EQ(form.Mapping().Width(), form.findChild<TDisplayWidget*>("Display")->width());
+    EXPECT_NEAR(form.Mapping().DeviceToLogical(0, 0).X, corner.X, 2);
+    EXPECT_EQ(form.DisplayImage().size(), form.findChild<TDisplayWidget*>("Display")->size());
+
+    // Opening the Edit menu brings Undo up to date.
+    form.Design().CurrentWire->KeepState(UndoUnlimited);
+    EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
+    emit form.findChild<QMenu*>("MenuEdit")->aboutToShow();
+    EXPECT_TRUE(form.Action("ActionUndo")->isEnabled());
+}
+
 TEST_F(TMainWindowTest, ZoomToolBandIsErasedAndZooms) {
     TMainForm& form = Start();
     Trigger("ActionToolZoom");

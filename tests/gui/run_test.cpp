@@ -79,6 +79,11 @@ TEST_F(TRunTest, PausesUnderAModalBoxAndStopsBeforeNew) {
     EXPECT_TRUE(form.Running());
     Trigger("ActionStopRun");
     EXPECT_FALSE(form.Running());
+
+    // Closing stops the run before the design goes.
+    Trigger("ActionRun");
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.Running());
 }
 
 TEST_F(TRunTest, ActivationErrorIsReported) {
