@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -153,7 +154,11 @@ QToolBar* TMainForm::AddToolBar(const char* aName,
                                 const std::vector<std::pair<const char*, const char*>>& aButtons) {
     QToolBar* bar = addToolBar(QString::fromLatin1(aName));
     bar->setObjectName(aName);
-    bar->setIconSize(QSize(20, 20));
+    // 16-pixel images keep the buttons 24 pixels high, so that all four
+    // bars fit the window's initial width.
+    bar->setIconSize(QSize(16, 16));
+    bar->layout()->setSpacing(0);
+    bar->layout()->setContentsMargins(0, 0, 0, 0);
     for (const auto& [button, action] : aButtons) {
         if (!action) {
             bar->addSeparator();
