@@ -2,6 +2,7 @@
 // Exceptions of the model. Every failure is an exception carrying the text
 // the user will see.
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -14,6 +15,21 @@ public:
     explicit TArithmeticError(const std::string& what = "Floating point division by zero")
         : std::runtime_error(what) {}
 };
+
+// Fails a result that is not finite as the floating-point operation behind
+// it would: an infinity is an overflow, a NaN an invalid operation.
+inline double CheckFinite(double v) {
+    if (std::isnan(v)) throw TArithmeticError("Invalid floating point operation");
+    if (std::isinf(v)) throw TArithmeticError("Floating point overflow");
+    return v;
+}
+
+// a / b, failing as that division would: 0 / 0 is an invalid operation,
+// any other division by zero a division by zero.
+inline double CheckedDivide(double a, double b) {
+    if (b == 0) throw TArithmeticError(a == 0 ? "Invalid floating point operation" : "Floating point division by zero");
+    return CheckFinite(a / b);
+}
 
 // A file that could not be read or written.
 class TFileError : public std::runtime_error {

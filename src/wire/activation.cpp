@@ -27,17 +27,6 @@ TProbes Probes(const TPointReal& T, double B, const TPointReal& C0, double D0, c
     return {T.x - C0.x >= 0 ? px : -px, T.y - C0.y >= 0 ? py : -py, AngleDiff(D0, B) > 0 ? -pm : pm};
 }
 
-double Checked(double v) {
-    if (!std::isfinite(v)) throw TArithmeticError();
-    return v;
-}
-
-// a / b, failing as a division by zero or an overflow would.
-double Divide(double a, double b) {
-    if (b == 0) throw TArithmeticError();
-    return Checked(a / b);
-}
-
 // How the wire end moved and turned under a probe load, measured against
 // where it was when the step started.
 struct TResponse {
@@ -72,9 +61,9 @@ TForceMoment TWire::StepDeformPoint(const TBracket& theBr, const TForceMoment& a
     const double dx1 = r1.dx, dy1 = r1.dy, dx2 = r2.dx, dy2 = r2.dy;
     const double ex = s.T.x - s.C0.x, ey = s.T.y - s.C0.y;
 
-    const double k2 = Divide(ex * dy1 - ey * dx1, dx2 * dy1 - dy2 * dx1);
-    const double k1 = Divide(ex - k2 * dx2, dx1);
-    TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), 0);
+    const double k2 = CheckedDivide(ex * dy1 - ey * dx1, dx2 * dy1 - dy2 * dx1);
+    const double k1 = CheckedDivide(ex - k2 * dx2, dx1);
+    TForceMoment step(theBr.Origin(), CheckFinite(p.sx * k1 / 5), CheckFinite(p.sy * k2 / 5), 0);
     Deform(s.T, aFM.x + step.x, aFM.y + step.y, aFM.m);
     return step;
 }
@@ -84,7 +73,7 @@ TForceMoment TWire::StepDeformAngle(const TBracket& theBr, const TForceMoment& a
     const double da = s.Probe(*this, aFM.x, aFM.y, aFM.m + s.p.sm).da;
     const double ea = AngleDiff(s.B, s.D0);
     // The angle step takes the full estimate, undamped.
-    TForceMoment step(theBr.Origin(), 0, 0, Checked(s.p.sm * Divide(ea, da)));
+    TForceMoment step(theBr.Origin(), 0, 0, CheckedDivide(s.p.sm * ea, da));
     Deform(s.T, aFM.x, aFM.y, aFM.m + step.m);
     return step;
 }
@@ -107,11 +96,11 @@ TForceMoment TWire::StepDeform(const TBracket& theBr, const TForceMoment& aFM, c
     const double Dq = dx2 * dy1 - dy2 * dx1;
     const double Eq = dx3 * dy1 - dy3 * dx1;
     const double Gq = dy3 * da1 - da3 * dy1;
-    const double k3 = Divide(A * Bq - Cq * Dq, Eq * Bq - Gq * Dq);
-    const double k2 = Divide(A - Eq * k3, Dq);
-    const double k1 = Divide(ex - k2 * dx2 - k3 * dx3, dx1);
+    const double k3 = CheckedDivide(A * Bq - Cq * Dq, Eq * Bq - Gq * Dq);
+    const double k2 = CheckedDivide(A - Eq * k3, Dq);
+    const double k1 = CheckedDivide(ex - k2 * dx2 - k3 * dx3, dx1);
 
-    TForceMoment step(theBr.Origin(), Checked(p.sx * k1 / 5), Checked(p.sy * k2 / 5), Checked(p.sm * k3 / 5));
+    TForceMoment step(theBr.Origin(), CheckFinite(p.sx * k1 / 5), CheckFinite(p.sy * k2 / 5), CheckFinite(p.sm * k3 / 5));
     Deform(s.T, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
     return step;
 }

@@ -43,12 +43,11 @@ TPointReal TWireSeg::DeformToCorner(const TPointReal& Target, double Fx, double 
     const double cy = origin->y + length * s + deflection * c;
     const double M = (Target.y - cy) * Fx + (cx - Target.x) * Fy - Mom;
     const double P = Fx * s - Fy * c;
-    const double l = length / ei;  // a zero stiffness shows as a non-finite result below
+    const double l = CheckedDivide(length, ei);  // a zero stiffness fails here
     const double l2 = l * length / 2.0;
     const double l3 = l2 * length * (2.0 / 3.0);
-    const double newAngle = -l * M - l2 * P;
-    const double newDeflection = -l2 * M - l3 * P;
-    if (!std::isfinite(newAngle) || !std::isfinite(newDeflection)) throw TArithmeticError();
+    const double newAngle = CheckFinite(-l * M - l2 * P);
+    const double newDeflection = CheckFinite(-l2 * M - l3 * P);
     dAngle = newAngle;
     deflection = newDeflection;
     return TPointReal(origin->x + length * c - deflection * s, origin->y + length * s + deflection * c);

@@ -138,6 +138,72 @@ TEST(ActivationTest, PointAndSlotMatchCastigliano) {
     }
 }
 
+TEST(ActivationTest, ProbesStartFreshThenFollowTheLastStep) {
+    // The first iteration of a run probes with 0.1 cN, 0.1 cN and 10 cN.mm
+    // whatever RightForce holds; later ones with a tenth of the last step.
+    // A twin design is put through the same recipe by hand.
+    const auto prepare = [](TDesign& d) {
+        BuildL(d);
+        const TPointReal end = d.CurrentWire->Corner();
+        d.RightBracket.Origin()->SetXY(end.x + 0.01, end.y - 0.02);
+        d.RightBracket.SetDirection(d.CurrentWire->EndDirection() + 0.01);
+        d.RightForce.x = 3;
+        d.RightForce.y = -2;
+        d.RightForce.m = 40;
+        d.CurrentWire->Deform(*d.RightBracket.Origin(), 3, -2, 40);
+    };
+    for (int mode : {TargetPoint, TargetAngle}) {
+        SCOPED_TRACE(TargetName(mode));
+        TDesign d(0.25, DefaultStock()), twin(0.25, DefaultStock());
+        prepare(d);
+        prepare(twin);
+        TWire& w = *twin.CurrentWire;
+        const TPointReal T = *twin.RightBracket.Origin();
+        const double B = twin.RightBracket.Direction();
+        TActivationSettings s;
+        s.TargetMode = mode;
+        s.AutoStop = false;
+        TActivationRun run;
+        std::array<double, 3> delta{0, 0, 0};
+        for (int iteration = 0; iteration < 2; ++iteration) {
+            const TForceMoment F = twin.RightForce;
+            const TPointReal C0 = w.Corner();
+            const double D0 = w.EndDirection();
+            const double px = delta[0] != 0 ? std::abs(0.1 * delta[0]) : 0.1;
+            const double py = delta[1] != 0 ? std::abs(0.1 * delta[1]) : 0.1;
+            const double pm = delta[2] != 0 ? std::abs(0.1 * delta[2]) : 10;
+            const double sx = T.x - C0.x >= 0 ? px : -px, sy = T.y - C0.y >= 0 ? py : -py;
+            const double sm = AngleDiff(D0, B) > 0 ? -pm : pm;
+            std::array<double, 3> step{0, 0, 0};
+            if (mode == TargetPoint) {
+                w.Deform(T, F.x + sx, F.y, F.m);
+                const double dx1 = w.Corner().x - C0.x, dy1 = w.Corner().y - C0.y;
+                w.Deform(T, F.x, F.y + sy, F.m);
+                const double dx2 = w.Corner().x - C0.x, dy2 = w.Corner().y - C0.y;
+                const double ex = T.x - C0.x, ey = T.y - C0.y;
+                const double k2 = (ex * dy1 - ey * dx1) / (dx2 * dy1 - dy2 * dx1);
+                const double k1 = (ex - k2 * dx2) / dx1;
+                step = {sx * k1 / 5, sy * k2 / 5, 0};
+            } else {
+                w.Deform(T, F.x, F.y, F.m + sm);
+                const double da = AngleDiff(w.EndDirection(), D0);
+                step = {0, 0, sm * AngleDiff(B, D0) / da};
+            }
+            w.Deform(T, F.x + step[0], F.y + step[1], F.m + step[2]);
+            twin.RightForce.x += step[0];
+            twin.RightForce.y += step[1];
+            twin.RightForce.m += step[2];
+            delta = step;
+
+            ASSERT_EQ(run.Iterate(d, s).stop, TStopReason::None);
+            EXPECT_EQ(run.Delta().x, step[0]) << iteration;
+            EXPECT_EQ(run.Delta().y, step[1]) << iteration;
+            EXPECT_EQ(run.Delta().m, step[2]) << iteration;
+            EXPECT_EQ(d.CurrentWire->Corner(), w.Corner()) << iteration;
+        }
+    }
+}
+
 TEST(ActivationTest, StopsForTheRightReasons) {
     // Already in the slot: still one iteration, then an automatic stop.
     TDesign d(0.25, DefaultStock());
