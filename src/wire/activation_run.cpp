@@ -8,11 +8,7 @@
 namespace torvik {
 
 const char* TargetName(int aTargetMode) {
-    switch (aTargetMode) {
-        case TargetPoint: return "Point";
-        case TargetAngle: return "Angle";
-        default: return "Slot";
-    }
+    return aTargetMode == TargetPoint || aTargetMode == TargetAngle ? TargetNames[aTargetMode] : TargetNames[TargetSlot];
 }
 
 double EndDistance(const TDesign& aDesign) {

@@ -3,6 +3,7 @@
 // which redraws and yields between iterations, or the command-line program)
 // calls Iterate until it reports a stop.
 
+#include <array>
 #include <string>
 
 #include "geometry/force_moment.h"
@@ -13,6 +14,11 @@ namespace torvik {
 // Indices of the target names "Point", "Angle", "Slot".
 enum TTargetMode : int { TargetPoint = 0, TargetAngle = 1, TargetSlot = 2 };
 
+// The display names of the target modes, in TTargetMode order.
+inline constexpr std::array<const char*, 3> TargetNames = {"Point", "Angle", "Slot"};
+
+// The entry of TargetNames for a mode; a value outside them is solved as a
+// slot and named so.
 const char* TargetName(int aTargetMode);
 
 // Above this strain (10 degrees) a run stops as overstrained.
