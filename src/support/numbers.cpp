@@ -26,6 +26,13 @@ std::string_view TrimBlanks(std::string_view text)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Skips an optional sign at t[i]; true when it is a minus.
+bool SkipSign(std::string_view t, size_t& i)
+{
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) return t[i++] == '-';
+    return false;
+}
+
 bool IsMaskDigit(char c) { return c == '0' || c == '#' || c == '.'; }
 
 // The parts of a mask: literal text before and after the digit section,
@@ -155,11 +162,7 @@ bool TryParseFileNumber(std::string_view text, double& out)
 {
     std::string_view t = TrimBlanks(text);
     size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        negative = t[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipSign(t, i);
     const size_t numberStart = i;
 
     // Mantissa: digits with at most one point, at least one digit.
@@ -231,11 +234,7 @@ bool TryParseInt(std::string_view text, int& out)
 {
     std::string_view t = TrimBlanks(text);
     size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        negative = t[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipSign(t, i);
     int base = 10;
     if (i < t.size() && t[i] == '$') {
         base = 16;

@@ -115,6 +115,9 @@ private:
 
     void KeepStateToList(std::vector<TState>& theList) const;
     void Restore(TState& aState);
+    // Records the current state in aTo and restores the newest of aFrom;
+    // nothing when aFrom is empty.
+    void StepBack(std::vector<TState>& aFrom, std::vector<TState>& aTo);
 
     std::vector<TWireSeg> FSegments;
     std::vector<TState> FUndoList;

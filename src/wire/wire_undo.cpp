@@ -45,21 +45,19 @@ void TWire::Restore(TState& aState) {
     Rebuild();
 }
 
-void TWire::Undo() {
-    if (FUndoList.empty()) return;
-    KeepStateToList(FRedoList);
-    TState state = std::move(FUndoList.back());
-    FUndoList.pop_back();
+void TWire::StepBack(std::vector<TState>& aFrom, std::vector<TState>& aTo) {
+    if (aFrom.empty()) return;
+    KeepStateToList(aTo);
+    TState state = std::move(aFrom.back());
+    aFrom.pop_back();
     Restore(state);
 }
 
-void TWire::Redo() {
-    if (FRedoList.empty()) return;
-    KeepStateToList(FUndoList);
-    TState state = std::move(FRedoList.back());
-    FRedoList.pop_back();
-    Restore(state);
-}
+void TWire::Undo() { StepBack(FUndoList, FRedoList); }
+
+// The same with the lists exchanged; the undo list takes the current state
+// without the limit.
+void TWire::Redo() { StepBack(FRedoList, FUndoList); }
 
 void TWire::UndoLevelChanged(int aUndoLevels) {
     const int limit = UndoLimit(aUndoLevels);
