@@ -1,8 +1,10 @@
 #include "wire/design_file.h"
 
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 
+#include "support/errors.h"
 #include "support/ini_file.h"
 #include "support/numbers.h"
 #include "wire/bracket.h"
@@ -107,7 +109,12 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
 
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight) {
     TIniFile ini;
-    ini.Load(aFileName);
+    // A missing file is an empty design; one that is there but cannot be
+    // read (a folder, a file far too large for a design) is an error rather
+    // than an empty design that a later save would write over it.
+    std::error_code ec;
+    if (!ini.Load(aFileName) && std::filesystem::exists(aFileName, ec))
+        throw TFileError("Unable to read " + aFileName);
     aLeft.ReadFromIni(ini);
     aRight.ReadFromIni(ini);
     const auto attach = [&] {

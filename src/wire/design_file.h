@@ -20,8 +20,10 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
 // Reads the left bracket, the right bracket, then the wire's segments (the
 // wire must hold only its first segment), and re-attaches the wire to the
 // left bracket: direction of the bracket minus pi, start at its origin.
-// A missing file reads as an empty design. A bad segment throws, leaving the
-// brackets and the segments read before it in place.
+// A missing file reads as an empty design; one that exists but cannot be
+// read throws TFileError("Unable to read <name>") before anything changes.
+// A bad segment throws, leaving the brackets and the segments read before it
+// in place.
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight);
 
 }  // namespace torvik

@@ -122,11 +122,15 @@ TEST_F(DesignFileTest, TolerantReadingOfMissingAndBadValues) {
     ini.Load(Path("m.tvk"));
     EXPECT_EQ(ini.ReadString("Left Bracket", "Angulation", ""), "4.712389");
 
-    // A missing file is an empty design.
+    // A missing file is an empty design; one that is there but cannot be
+    // read is an error that changes nothing.
     TDesign e(0.25, DefaultStock());
     ReadDesign(Path("none.tvk"), *e.CurrentWire, e.LeftBracket, e.RightBracket);
     EXPECT_EQ(e.CurrentWire->Count(), 1);
     EXPECT_EQ(*e.LeftBracket.Origin(), TPointReal(10, 10));
+    fs::create_directories(Path("folder.tvk"));
+    EXPECT_THROW(ReadDesign(Path("folder.tvk"), *e.CurrentWire, e.LeftBracket, e.RightBracket), TFileError);
+    EXPECT_EQ(e.CurrentWire->Count(), 1);
     // Hexadecimal counts read as the program always read them.
     Write(Path("h.tvk"), "[Wire]\nSegments=0x2\n");
     ReadDesign(Path("h.tvk"), *e.CurrentWire, e.LeftBracket, e.RightBracket);
