@@ -15,6 +15,10 @@ namespace torvik {
 
 class TIniFile;
 
+// The farthest from the drawing's origin (mm) a design file may place a
+// bracket; a position farther out is refused as absurd.
+constexpr double MaxFilePosition = 10000;
+
 class TBracket {
 public:
     TBracket();

@@ -73,14 +73,26 @@ void TBracket::SaveToIni(TIniFile& aIni) const {
 }
 
 void TBracket::ReadFromIni(const TIniFile& aIni) {
-    double v = 0;
     // Bad or missing values keep the bracket's current ones.
-    if (TryParseFileNumber(aIni.ReadString(Name, "X", "nil"), v)) FOrigin->x = v / 20;
-    if (TryParseFileNumber(aIni.ReadString(Name, "Y", "nil"), v)) FOrigin->y = v / 20;
+    double x = FOrigin->x, y = FOrigin->y, direction = FDirection;
+    const auto position = [&](const char* key, double& target) {
+        const std::string text = aIni.ReadString(Name, key, "nil");
+        double v = 0;
+        if (!TryParseFileNumber(text, v)) return;
+        // A readable but absurd position could never be drawn; it is refused
+        // before the bracket changes.
+        if (std::abs(v / 20) > MaxFilePosition) throw std::runtime_error("'" + text + "' is not a valid bracket position");
+        target = v / 20;
+    };
+    position("X", x);
+    position("Y", y);
+    double v = 0;
     if (TryParseFileNumber(aIni.ReadString(Name, "Angulation", "nil"), v)) {
         // A direction more than a turn away from [0, 2pi) would not fold.
-        FDirection = std::fmod(v, TwoPi);
+        direction = std::fmod(v, TwoPi);
     }
+    FOrigin->SetXY(x, y);
+    FDirection = direction;
     Rebuild();
 }
 
@@ -115,13 +127,13 @@ void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBr
     std::error_code ec;
     if (!ini.Load(aFileName) && std::filesystem::exists(aFileName, ec))
         throw TFileError("Unable to read " + aFileName);
-    aLeft.ReadFromIni(ini);
-    aRight.ReadFromIni(ini);
     const auto attach = [&] {
         aWire.SetDirection(aLeft.Direction() - Pi);
         aWire.SetOrigin(aLeft.Origin());
     };
     try {
+        aLeft.ReadFromIni(ini);
+        aRight.ReadFromIni(ini);
         aWire.ReadFromIni(ini);
     } catch (...) {
         attach();

@@ -23,7 +23,7 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
 // A missing file reads as an empty design; one that exists but cannot be
 // read throws TFileError("Unable to read <name>") before anything changes.
 // A bad segment throws, leaving the brackets and the segments read before it
-// in place.
+// in place; so does an absurd bracket position, before that bracket changes.
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight);
 
 }  // namespace torvik

@@ -154,6 +154,14 @@ TEST_F(DesignFileTest, BadSegmentsFailWithTheirText) {
     EXPECT_EQ(readError("[Wire]\nSegments=2\nSeg 1=0.5, 5\nSeg 2=x, 5\n", 2), "'x' is not a valid floating point value");
     EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, 1e999\n", 1), "'1e999' is not a valid floating point value");
     EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, -5\n", 1), "'-5' is not a valid segment length");
+    // An absurd bracket position is refused before that bracket changes.
+    EXPECT_EQ(readError("[Right Bracket]\nX=300\nY=1e12\n[Wire]\nSegments=1\n", 1),
+              "'1e12' is not a valid bracket position");
+    {
+        TDesign d(0.25, DefaultStock());
+        EXPECT_THROW(ReadDesign(Path("bad.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket), std::runtime_error);
+        EXPECT_EQ(*d.RightBracket.Origin(), TPointReal(20, 10));
+    }
     // An absurd count is refused before anything is read.
     const std::string huge = readError("[Wire]\nSegments=2000000000\n", 1);
     EXPECT_NE(huge.find("2000000000"), std::string::npos) << huge;
