@@ -125,7 +125,9 @@ bool TMainForm::event(QEvent* aEvent) {
 }
 
 bool TMainForm::eventFilter(QObject* aWatched, QEvent* aEvent) {
-    if (FZoomCB && aWatched == FZoomCB->lineEdit() && aEvent->type() == QEvent::KeyPress) {
+    // The zoom box's keys reach the box itself, which hands them to its line
+    // edit directly; a key sent to the line edit comes here by its own filter.
+    if (FZoomCB && (aWatched == FZoomCB || aWatched == FZoomCB->lineEdit()) && aEvent->type() == QEvent::KeyPress) {
         bool consumed = false;
         Guarded([this, aEvent, &consumed] { consumed = ZoomCBKeyPress(static_cast<QKeyEvent*>(aEvent)); });
         return consumed;

@@ -200,6 +200,7 @@ void TMainForm::CreateToolBars() {
     FZoomCB->setFixedWidth(80);
     FZoomCB->setEditText("100%");
     ApplyHint(FZoomCB, QString::fromUtf8(ZoomBoxHint.data(), ZoomBoxHint.size()));
+    FZoomCB->installEventFilter(this);
     FZoomCB->lineEdit()->installEventFilter(this);
     connect(FZoomCB, &QComboBox::activated, this,
             [this](int index) { Guarded([this, index] { ZoomCBClick(FZoomCB->itemText(index)); }); });

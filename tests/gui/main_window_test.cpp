@@ -209,20 +209,28 @@ TEST_F(TMainWindowTest, ZoomCommandsAndTypedZoom) {
     // At this zoom the whole area fits: the bars are disabled.
     EXPECT_FALSE(form.findChild<QScrollBar*>("ScrollBarHorz")->isEnabled());
 
+    // Typed keys reach the box itself, as they do from the keyboard.
     box->lineEdit()->selectAll();
-    QTest::keyClicks(box->lineEdit(), "150%");
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QTest::keyClicks(box, "150%");
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(form.Mapping().Zoom(), 1500);
     EXPECT_EQ(box->currentText(), "150%");
     // Letters are refused; an out-of-range number is reported and changes nothing.
     box->lineEdit()->selectAll();
-    QTest::keyClicks(box->lineEdit(), "2a4");
+    QTest::keyClicks(box, "x2a4");
     EXPECT_EQ(box->currentText(), "24");
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(form.Mapping().Zoom(), 1500);
     const auto errors = FDialogs->Of("error");
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].text, "This is not a valid zoom value.\nUse an integer number in the range 25 - 1200.");
+    EXPECT_EQ(box->currentText(), "24");
+    // Keys sent to the box's line edit follow the same rules.
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), "7b5");
+    EXPECT_EQ(box->currentText(), "75");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
+    EXPECT_EQ(form.Mapping().Zoom(), 750);
 
     // Choosing an item: Best Fit frames the new design's bracket to bracket.
     box->setCurrentIndex(box->findText("Best Fit"));
