@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include "mainwindow/application.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/paths.h"
 
@@ -33,8 +34,7 @@ public:
 
 int main(int argc, char** argv) {
     TTorvikApplication app(argc, argv);
-    QApplication::setApplicationName("Torvik");
-    QApplication::setApplicationDisplayName("Torvik");
+    torvik::SetUpApplication();
     QApplication::setWindowIcon(QIcon(":/torvik.svg"));
 
     torvik::TMainForm form(torvik::DefaultPaths());

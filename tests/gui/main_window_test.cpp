@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "gui_fixture.h"
+#include "mainwindow/application.h"
 #include "mainwindow/display_widget.h"
 #include "support/ini_file.h"
 
@@ -61,6 +62,13 @@ TEST_F(TMainWindowTest, FirstStartAndClose) {
     // The default data was copied, settings file included.
     EXPECT_TRUE(QFile::exists(SettingsFile()));
     EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
+    // The desktop shows that title unchanged: the program sets no display
+    // name of its own, which would be appended to every title.
+    SetUpApplication();
+    QGuiApplication::setApplicationName("Probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Probe");
+    SetUpApplication();
+    EXPECT_EQ(QGuiApplication::applicationName(), "Torvik");
     EXPECT_EQ(form.Mapping().Zoom(), 2000);
     EXPECT_EQ(form.Mapping().ScrollBarHorz().Position, 0);
     QApplication::processEvents();
