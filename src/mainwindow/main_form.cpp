@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 
@@ -55,7 +56,8 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
-    resize(InitialClientWidth, InitialClientHeight);
+    // The client area lies below the menu bar.
+    resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
     FRunTimer = new QTimer(this);
     FRunTimer->setObjectName("RunTimer");

@@ -231,6 +231,10 @@ QWidget* TMainForm::CreateToolPanel() {
     scroll->setObjectName("ScrollBoxLeft");
     scroll->setWidgetResizable(true);
     scroll->setFrameStyle(QFrame::NoFrame);
+    // The scroll box would otherwise ask for room for its own scroll bar and
+    // keep the panel wider than its 53 pixels; the splitter may narrow it
+    // down to nothing.
+    scroll->setMinimumWidth(1);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll);
 

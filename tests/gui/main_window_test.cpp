@@ -156,6 +156,10 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     QStringList menus;
     for (QAction* a : form.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Run", "&Help"}));
+    // The client area below the menu bar, and the tool panel.
+    EXPECT_EQ(form.width(), 673);
+    EXPECT_EQ(form.height() - form.menuBar()->height(), 487);
+    EXPECT_EQ(form.findChild<QWidget*>("PanelLeft")->width(), 53);
 
     EXPECT_EQ(ButtonNames(form.findChild<QToolBar*>("ToolBarMain")),
               QStringList({"TBNew", "TBOpen", "TBSave", "-", "TBOpenImage", "-", "TBUndo", "TBRedo"}));
