@@ -19,7 +19,8 @@ namespace torvik {
 namespace {
 
 void ShowBarState(QScrollBar* aBar, const TScrollBarState& aState) {
-    aBar->setRange(0, std::max(0, aState.MaxPosition()));
+    // A disabled bar has nothing to scroll and shows no thumb position.
+    aBar->setRange(0, aState.Enabled ? std::max(0, aState.MaxPosition()) : 0);
     aBar->setPageStep(std::max(1, aState.LargeChange));
     aBar->setSingleStep(aState.SmallChange);
     aBar->setValue(aState.Position);
@@ -37,7 +38,12 @@ void TMainForm::SyncScrollBars() {
     FUpdatingScrollBars = false;
 }
 
-void TMainForm::ZoomTextMessage() { FZoomCB->setEditText(QString::fromStdString(ZoomText(FMapping.Zoom()))); }
+void TMainForm::ZoomTextMessage() {
+    // The drop-down list opens on the item that matches the zoom, if any.
+    const QString text = QString::fromStdString(ZoomText(FMapping.Zoom()));
+    FZoomCB->setCurrentIndex(FZoomCB->findText(text));
+    FZoomCB->setEditText(text);
+}
 
 void TMainForm::PostZoomTextMessage() {
     QMetaObject::invokeMethod(this, [this] { ZoomTextMessage(); }, Qt::QueuedConnection);

@@ -211,6 +211,8 @@ TEST_F(TMainWindowTest, ZoomCommandsAndTypedZoom) {
     Trigger("MenuViewZoomIn");
     EXPECT_EQ(form.Mapping().Zoom(), 3000);
     EXPECT_EQ(box->currentText(), "300%");
+    // The drop-down list opens on the matching item.
+    EXPECT_EQ(box->currentIndex(), box->findText("300%"));
     Trigger("MenuViewZoomOut");
     Trigger("MenuViewZoomOut");
     EXPECT_EQ(form.Mapping().Zoom(), 1500);
@@ -218,8 +220,12 @@ TEST_F(TMainWindowTest, ZoomCommandsAndTypedZoom) {
     QApplication::processEvents();
     EXPECT_EQ(form.Mapping().Zoom(), FitAllZoom(form.Mapping().Width(), form.Mapping().Height()));
     EXPECT_EQ(box->currentText(), QString::fromStdString(ZoomText(form.Mapping().Zoom())));
-    // At this zoom the whole area fits: the bars are disabled.
-    EXPECT_FALSE(form.findChild<QScrollBar*>("ScrollBarHorz")->isEnabled());
+    // At this zoom the whole area fits: the bars are disabled, with nothing
+    // to scroll.
+    auto* horz = form.findChild<QScrollBar*>("ScrollBarHorz");
+    EXPECT_FALSE(horz->isEnabled());
+    EXPECT_EQ(horz->value(), 0);
+    EXPECT_EQ(horz->maximum(), 0);
 
     // Typed keys reach the box itself, as they do from the keyboard.
     box->lineEdit()->selectAll();
