@@ -2,15 +2,25 @@
 // the window placement, the status panels and the check marks that follow
 // the settings) and writing it when the window closes.
 
+#include <algorithm>
 #include <exception>
 
 #include <QAction>
 #include <QLabel>
+#include <QScreen>
 
 #include "mainwindow/main_form.h"
 #include "support/ini_file.h"
 
 namespace torvik {
+
+namespace {
+
+// How much of a restored window must lie on the desktop, in pixels.
+constexpr int MinVisibleWidth = 100;
+constexpr int MinVisibleHeight = 50;
+
+}  // namespace
 
 void TMainForm::ReadIniSettings() {
     TIniFile ini;
@@ -31,10 +41,27 @@ void TMainForm::ApplyWindowPlacement(const TWindowPlacement& aPlacement) {
     }
     // Left, top, width and height one after the other, as far as they read.
     const std::vector<int>& v = aPlacement.Values;
-    if (v.size() > 0) move(v[0], y());
-    if (v.size() > 1) move(x(), v[1]);
-    if (v.size() > 2) resize(v[2], height());
-    if (v.size() > 3) resize(width(), v[3]);
+    int left = v.size() > 0 ? v[0] : x();
+    int top = v.size() > 1 ? v[1] : y();
+    int w = v.size() > 2 ? v[2] : width();
+    int h = v.size() > 3 ? v[3] : height();
+    // A placement remembered on a larger or another desktop must not put the
+    // window out of reach: it is made no larger than the desktop, and a
+    // position that would leave its top edge or too little of its width on
+    // the desktop is not taken.
+    if (const QScreen* desktop = screen()) {
+        const QRect area = desktop->availableVirtualGeometry();
+        w = std::min(w, area.width());
+        h = std::min(h, area.height());
+        const int grip = std::min(w, MinVisibleWidth);
+        if (top < area.top() || top > area.bottom() - MinVisibleHeight || left + w < area.left() + grip ||
+            left > area.right() - grip) {
+            left = x();
+            top = y();
+        }
+    }
+    move(left, top);
+    resize(w, h);
 }
 
 void TMainForm::ShowTargetAndStop() {

@@ -117,6 +117,16 @@ TEST_F(TMainWindowTest, SettingsAtStartAndClose) {
     EXPECT_EQ(ini.ReadString("General", "Torvik Rect", ""), "Default");
     EXPECT_EQ(ini.ReadString("View", "View Grid", ""), "0");
 
+    // A placement from a far larger desktop keeps the window within reach.
+    WriteText(SettingsFile(), "[General]\nTorvik Rect=-90000 -90000 60000 50000\n");
+    TMainForm& huge = Start();
+    const QRect desktop = huge.screen()->availableVirtualGeometry();
+    EXPECT_LE(huge.width(), desktop.width());
+    EXPECT_LE(huge.height(), desktop.height());
+    EXPECT_TRUE(desktop.intersects(huge.frameGeometry()));
+    EXPECT_TRUE(huge.close());
+    FForm.reset();
+
     // A maximised window is remembered as such.
     WriteText(SettingsFile(), "[General]\nTorvik Rect=Maximized\n");
     TMainForm& again = Start();
