@@ -42,19 +42,20 @@ double TQtCanvas::DeviceScale() const {
     return std::sqrt(std::abs(FTransform.m11() * FTransform.m22() - FTransform.m12() * FTransform.m21()));
 }
 
-QTransform TQtCanvas::StrokeTransform() const {
+QTransform TQtCanvas::StrokeTransform(QPointF aShift) const {
     const QPaintEngine* engine = FPainter.paintEngine();
-    if (engine && engine->type() == QPaintEngine::Raster) return FTransform * QTransform::fromTranslate(0.5, 0.5);
+    if (engine && engine->type() == QPaintEngine::Raster)
+        return FTransform * QTransform::fromTranslate(aShift.x(), aShift.y());
     return FTransform;
 }
 
 template <class F>
-void TQtCanvas::DrawFigure(bool aFilled, F&& aOp) {
+void TQtCanvas::DrawFigure(bool aFilled, F&& aOp, QPointF aShift) {
     Prepare(aFilled);
     const QPen qpen = FPainter.pen();
     const bool stroked = qpen.style() != Qt::NoPen;
     const bool filled = FPainter.brush().style() != Qt::NoBrush;
-    const QTransform stroke = StrokeTransform();
+    const QTransform stroke = StrokeTransform(aShift);
     if (stroked && filled && stroke != FTransform) {
         FPainter.setWorldTransform(FTransform);
         FPainter.setPen(Qt::NoPen);
@@ -115,7 +116,13 @@ void TQtCanvas::LineTo(int x, int y) {
     // program's pictures were designed for; a round cap would leave a dot.
     if (FPenPos.X != x || FPenPos.Y != y) {
         const QLineF line(FPenPos.X, FPenPos.Y, x, y);
-        DrawFigure(false, [&] { FPainter.drawLine(line); });
+        // Shifted across the line only: along it, the line lights the pixels
+        // from its rounded start to its rounded end, as a fill does, so that
+        // a band filled next to it (the wire's next segment) cannot cover
+        // its last pixel while leaving its own line's first pixel unlit.
+        const QLineF device = FTransform.map(line);
+        const QPointF across = std::abs(device.dx()) >= std::abs(device.dy()) ? QPointF(0.0, 0.5) : QPointF(0.5, 0.0);
+        DrawFigure(false, [&] { FPainter.drawLine(line); }, across);
     }
     FPenPos = TPoint{x, y};
 }

@@ -71,12 +71,14 @@ private:
     // between integer device coordinates, but a line at device coordinate y
     // lights the pixel its rounded y names (as the mouse conversion counts
     // pixels); the painter's lines light the pixel containing y, so on
-    // raster images strokes move half a pixel right and down.
-    QTransform StrokeTransform() const;
+    // raster images strokes move by aShift: half a pixel right and down, or
+    // for a straight line only across it, so that along it the line lights
+    // the same pixels as a fill that ends where it starts or ends.
+    QTransform StrokeTransform(QPointF aShift) const;
     // Draws a figure through aOp: its fill with the mapping's transform, its
-    // outline with StrokeTransform().
+    // outline with StrokeTransform(aShift).
     template <class F>
-    void DrawFigure(bool aFilled, F&& aOp);
+    void DrawFigure(bool aFilled, F&& aOp, QPointF aShift = QPointF(0.5, 0.5));
 
     QPainter& FPainter;
     QTransform FTransform;

@@ -235,6 +235,40 @@ TEST(QtCanvas, LogicalPointsLandOnTheirPixels) {
     EXPECT_EQ(DarkInRow(cross, d.Y + 60), 1);
 }
 
+TEST(QtCanvas, BandsSideBySideKeepTheirEdgesWhole) {
+    // The wire draws each segment as a white band and then its two edges, one
+    // segment after the other: the next band must not cut a pixel out of the
+    // edge before it, at any zoom or scroll position.
+    for (int zoom : {1000, 1500, 2193, 3000, 4567}) {
+        for (int centre : {1500, 1507, 1513}) {
+            const TViewMapping m = MakeMapping(600, 400, zoom, centre - 250, 1000);
+            QImage img = MakeImage(600, 400);
+            Paint(img, [](TQtCanvas& c) {
+                for (int x = 1000; x < 1500; x += 25) {
+                    c.pen = TPen{colors::Black, 0, TPenStyle::Clear, TPenMode::Copy};
+                    c.brush = TBrush{colors::White, TBrushStyle::Solid};
+                    c.Polygon({{x, 980}, {x + 25, 980}, {x + 25, 1020}, {x, 1020}});
+                    c.pen.style = TPenStyle::Solid;
+                    c.MoveTo(x, 980);
+                    c.LineTo(x + 25, 980);
+                    c.MoveTo(x, 1020);
+                    c.LineTo(x + 25, 1020);
+                }
+            }, m);
+            const TPoint from = m.LogicalToDevice(TPoint{1000, 980});
+            const TPoint to = m.LogicalToDevice(TPoint{1500, 1020});
+            for (int y : {from.Y, to.Y}) {
+                // The edge lights the pixels from its rounded start to its
+                // rounded end, every one of them.
+                int lit = 0;
+                for (int x = 0; x < img.width(); ++x) lit += IsDark(img.pixel(x, y));
+                EXPECT_EQ(lit, to.X - from.X) << "zoom " << zoom << " centre " << centre << " row " << y;
+                for (int x = from.X; x < to.X; ++x) ASSERT_TRUE(IsDark(img.pixel(x, y))) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(QtCanvas, FiguresOutlineAndFill) {
     QImage img = MakeImage(300, 120);
     const QTransform unit = MappingTransform(1.0, 0.0, 0.0);
