@@ -53,7 +53,7 @@ void TMainForm::DrawDisplay() {
     {
         QPainter painter(&image);
         TQtCanvas canvas(painter);
-        canvas.antialiased = true;
+        canvas.antialiased = false;
         canvas.SetMapping(FMapping);
         DrawDesignLayers(canvas, SceneOf(*FDesign, &FBracketMarkers), CurrentViewSettings(), FSettings.ShowGrid,
                          FSettings.GridDensity, true);

@@ -327,6 +327,29 @@ TEST_F(TMainWindowTest, ZoomToolBandIsErasedAndZooms) {
     EXPECT_EQ(form.Mapping().Zoom(), NextZoomOut(zoom));
 }
 
+TEST_F(TMainWindowTest, WireEdgesAreWholeBlackLines) {
+    // The display draws like the program's pictures were designed: one-pixel
+    // edges in full black, not smoothed into grey, and without a pixel lost
+    // where one segment's band meets the next.
+    TMainForm& form = Start();
+    TWire& wire = *form.Design().CurrentWire;
+    for (int i = 0; i < 39; ++i) wire.AddSeg(0.25, 0);
+    Trigger("MenuViewBestFit");
+    for (int zoom : {1500, 2190, 2470, 3000}) {
+        form.findChild<QComboBox*>("ZoomCB")->setEditText(QString::number(zoom / 10) + "%");
+        QTest::keyClick(form.findChild<QComboBox*>("ZoomCB"), Qt::Key_Return);
+        ASSERT_EQ(form.Mapping().Zoom(), zoom);
+        const QImage& image = form.DisplayImage();
+        const TPoint from = form.Mapping().LogicalToDevice(TPoint{1050, 980});
+        const TPoint to = form.Mapping().LogicalToDevice(TPoint{1950, 1020});
+        ASSERT_GE(from.X, 0);
+        ASSERT_LT(to.X, image.width());
+        for (int y : {from.Y, to.Y})
+            for (int x = from.X; x < to.X; ++x)
+                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0u) << "zoom " << zoom << " at " << x << "," << y;
+    }
+}
+
 TEST_F(TMainWindowTest, ShowGridAndCopyAsPicture) {
     TMainForm& form = Start();
     EXPECT_GT(GreyPixels(form.DisplayImage()), 500);
