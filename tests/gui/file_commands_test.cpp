@@ -10,20 +10,6 @@ namespace {
 
 class TFileCommandsTest : public TGuiTest {
 protected:
-    // An L-shaped wire, 5 mm out and 5 mm down, with the right bracket near its end.
-    QString WriteLoop(const QString& aName) {
-        TDesign d(0.25, DefaultStock());
-        TWire& w = *d.CurrentWire;
-        for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-        for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-        const TPointReal tip = w.Corner();
-        d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
-        d.RightBracket.SetDirection(w.EndDirection());
-        const QString file = Path(aName);
-        SaveDesign(file.toStdString(), w, d.LeftBracket, d.RightBracket);
-        return file;
-    }
-
     void Open(const QString& aFile) {
         FDialogs->openNames.push_back(aFile);
         Trigger("ActionFileOpen");

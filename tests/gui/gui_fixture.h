@@ -18,6 +18,7 @@
 #include "mainwindow/dialogs_seam.h"
 #include "mainwindow/main_form.h"
 #include "support/version.h"
+#include "wire/design_file.h"
 
 namespace torvik::test {
 
@@ -124,6 +125,21 @@ protected:
     }
 
     QString Path(const QString& aName) const { return FHome.filePath(aName); }
+
+    // Writes an L-shaped wire, 5 mm out and 5 mm down, whose end lies
+    // 0.36 mm from the right bracket; returns the file name.
+    QString WriteLoop(const QString& aName) {
+        TDesign d(0.25, DefaultStock());
+        TWire& w = *d.CurrentWire;
+        for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
+        for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
+        const TPointReal tip = w.Corner();
+        d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
+        d.RightBracket.SetDirection(w.EndDirection());
+        const QString file = Path(aName);
+        SaveDesign(file.toStdString(), w, d.LeftBracket, d.RightBracket);
+        return file;
+    }
     QString SettingsFile() const { return QString::fromStdString(FPaths.SettingsFilePath); }
 
     static void WriteText(const QString& aFile, const QString& aText) {

@@ -9,15 +9,7 @@ class TRunTest : public TGuiTest {
 protected:
     // Opens an L-shaped wire whose end lies 0.36 mm from the right bracket.
     void OpenLoop() {
-        TDesign d(0.25, DefaultStock());
-        TWire& w = *d.CurrentWire;
-        for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-        for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-        const TPointReal tip = w.Corner();
-        d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
-        d.RightBracket.SetDirection(w.EndDirection());
-        SaveDesign(Path("run.tvk").toStdString(), w, d.LeftBracket, d.RightBracket);
-        FDialogs->openNames.push_back(Path("run.tvk"));
+        FDialogs->openNames.push_back(WriteLoop("run.tvk"));
         Trigger("ActionFileOpen");
         ASSERT_EQ(FForm->Design().CurrentWire->Count(), 40);
     }
