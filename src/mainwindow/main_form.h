@@ -113,6 +113,8 @@ private:
     void ConnectActions();
     void ActionUndoExecute();
     void ActionRedoExecute();
+    // Undo (true) or Redo, then limit the selected node and redraw.
+    void ActionRestoreExecute(bool aUndo);
     void MenuViewShowGridClick();
     void MenuViewSnaptoGridClick();
     void ActionFileExitExecute();

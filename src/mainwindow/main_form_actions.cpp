@@ -170,19 +170,21 @@ void TMainForm::ConnectActions() {
     }
 }
 
-void TMainForm::ActionUndoExecute() {
-    TWire& wire = *FDesign->CurrentWire;
-    if (wire.UndoCount() == 0) return;
-    wire.Undo();
-    FSelectedNode = std::min(FSelectedNode, wire.Count() - 1);
-    UpdateActionsAndMenus();
-    RefreshMarkers();
+namespace {
+// Undo or Redo, when there is anything to restore; whether it ran.
+bool Restore(TWire& aWire, bool aUndo) {
+    if ((aUndo ? aWire.UndoCount() : aWire.RedoCount()) == 0) return false;
+    aUndo ? aWire.Undo() : aWire.Redo();
+    return true;
 }
+}  // namespace
 
-void TMainForm::ActionRedoExecute() {
+void TMainForm::ActionUndoExecute() { ActionRestoreExecute(true); }
+void TMainForm::ActionRedoExecute() { ActionRestoreExecute(false); }
+
+void TMainForm::ActionRestoreExecute(bool aUndo) {
     TWire& wire = *FDesign->CurrentWire;
-    if (wire.RedoCount() == 0) return;
-    wire.Redo();
+    if (!Restore(wire, aUndo)) return;
     FSelectedNode = std::min(FSelectedNode, wire.Count() - 1);
     UpdateActionsAndMenus();
     RefreshMarkers();
