@@ -1,5 +1,6 @@
 #include "mainwindow/dialogs_seam.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -45,5 +46,7 @@ QString TQtDialogs::GetSaveFileName(QWidget* aParent, const QString& aTitle, con
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
+
+int TQtDialogs::Exec(QDialog& aDialog) { return aDialog.exec(); }
 
 }  // namespace torvik

@@ -1,10 +1,12 @@
 #pragma once
 // Every message box and file dialog of the main window goes through this
 // small interface, so that tests can answer them from a script. TQtDialogs
-// is the real one.
+// is the real one. The program's own dialogs (src/dialogs) are shown through
+// Exec, so that a test can fill in the real dialog's controls and close it.
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace torvik {
@@ -29,6 +31,9 @@ public:
     // when cancelled; asks before an existing file is overwritten.
     virtual QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                                     const QString& aDefaultSuffix, const QString& aFolder) = 0;
+    // Shows one of the program's dialogs modally; the dialog's result
+    // (QDialog::Accepted or QDialog::Rejected).
+    virtual int Exec(QDialog& aDialog) = 0;
 };
 
 class TQtDialogs : public TDialogs {
@@ -40,6 +45,7 @@ public:
                             const QString& aFolder) override;
     QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                             const QString& aDefaultSuffix, const QString& aFolder) override;
+    int Exec(QDialog& aDialog) override;
 };
 
 }  // namespace torvik

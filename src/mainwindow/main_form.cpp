@@ -5,6 +5,7 @@
 #include "mainwindow/main_form.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -160,6 +161,23 @@ void TMainForm::InformBox(const QString& aTitle, const QString& aText) {
 void TMainForm::ErrorBox(const QString& aText, const QString& aTitle) {
     TModalScope modal(FModalDepth);
     FDialogs->Error(this, aTitle, aText);
+}
+
+int TMainForm::ExecDialog(QDialog& aDialog) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->Exec(aDialog);
+}
+
+void TMainForm::RecordUndo() {
+    FDesign->CurrentWire->KeepState(FSettings.UndoLevels);
+    UpdateActionsAndMenus();
+}
+
+void TMainForm::Bind(const QString& aActionName, std::function<void()> aHandler) {
+    QAction* action = Action(aActionName);
+    if (!action) throw std::logic_error("No action " + aActionName.toStdString());
+    connect(action, &QAction::triggered, this, [this, aHandler = std::move(aHandler)] { Guarded(aHandler); });
+    action->setEnabled(true);
 }
 
 QString TMainForm::DialogFolder() const {

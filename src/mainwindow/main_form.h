@@ -7,6 +7,13 @@
 // main_form_settings.cpp, main_form_view.cpp (zoom and scrolling),
 // main_form_display.cpp (drawing, clipboard picture), main_form_tools.cpp,
 // main_form_files.cpp and main_form_run.cpp (the activation run).
+//
+// The window stays a thin shell: commands, tools and dialogs live in classes
+// of their own (command groups in src/mainwindow, tools, dialogs in
+// src/dialogs, logic in the core library). They reach the window only
+// through the public part below: the design and settings, undo recording,
+// the selected node, redraws, binding an action to a handler, message boxes,
+// showing a dialog through the seam, and help.
 
 #include <functional>
 #include <memory>
@@ -34,6 +41,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QMouseEvent;
+class QDialog;
 
 namespace torvik {
 
@@ -87,6 +95,28 @@ public:
     void WriteIniSettings();
     // Ends a running activation and redraws.
     void ActionStopRunExecute();
+
+    // For the command groups, tools and dialogs.
+    // Records one undo state of the wire (at the chosen undo level) and
+    // enables Undo and Redo accordingly; called right before a wire edit.
+    void RecordUndo();
+    // Selects a node; the caller keeps it within 0 .. segment count - 1.
+    void SetSelectedNode(int aNode) { FSelectedNode = aNode; }
+    // Binds an action's trigger to aHandler, run through Guarded, and
+    // enables the action.
+    void Bind(const QString& aActionName, std::function<void()> aHandler);
+    // Runs a command; an error it raises is shown in an error box and the
+    // program goes on.
+    void Guarded(const std::function<void()>& aCommand);
+    // Message boxes and the program's dialogs through the seam; the
+    // activation pauses while one is open.
+    TAnswer AskBox(const QString& aTitle, const QString& aText);
+    void InformBox(const QString& aTitle, const QString& aText);
+    void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
+    int ExecDialog(QDialog& aDialog);
+    // Help: the table of contents, and a topic by its number.
+    void ShowHelpContents();
+    void ShowHelp(int aTopic);
 
 protected:
     void showEvent(QShowEvent* aEvent) override;
@@ -169,18 +199,10 @@ private:
     void ActionRunExecute();
     void RunIteration();
 
-    // Message boxes and file dialogs through the seam; the activation pauses
-    // while one is open.
-    TAnswer AskBox(const QString& aTitle, const QString& aText);
-    void InformBox(const QString& aTitle, const QString& aText);
-    void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     // Where the file dialogs start.
     QString DialogFolder() const;
     QString OpenFileBox(const QString& aTitle, const QString& aFilter);
     QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix);
-    // Runs a command; an error it raises is shown in an error box and the
-    // program goes on.
-    void Guarded(const std::function<void()>& aCommand);
 
     TPaths FPaths;
     std::unique_ptr<TDialogs> FDialogs;

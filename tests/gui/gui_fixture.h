@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +25,7 @@ namespace torvik::test {
 
 // One box the window showed.
 struct TShownBox {
-    QString kind;  // "ask", "inform", "error", "open", "save"
+    QString kind;  // "ask", "inform", "error", "open", "save", "dialog"
     QString title;
     QString text;
 };
@@ -38,6 +39,10 @@ public:
     std::vector<QString> folders;  // where each file dialog started
     // Runs while a box is up, as if the user took time to answer.
     std::function<void()> whileShown;
+    // For Exec: each script gets the real dialog, may fill in its controls
+    // (found by object name), and returns the result the dialog closes with.
+    // With no script left the dialog is cancelled.
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
 
     TAnswer Ask(QWidget*, const QString& aTitle, const QString& aText) override {
         Record("ask", aTitle, aText);
@@ -55,6 +60,14 @@ public:
         folders.push_back(aFolder);
         Record("save", aTitle, aFilter);
         return Take(saveNames, QString());
+    }
+
+    int Exec(QDialog& aDialog) override {
+        Record("dialog", aDialog.windowTitle(), aDialog.objectName());
+        if (dialogScripts.empty()) return QDialog::Rejected;
+        auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        return script(aDialog);
     }
 
     std::vector<TShownBox> Of(const QString& aKind) const {

@@ -1,0 +1,28 @@
+#include "dialogs/torvik_dialog.h"
+
+#include <QLayout>
+#include <QPushButton>
+
+namespace torvik {
+
+TTorvikDialog::TTorvikDialog(const char* aName, const QString& aCaption, int aHelpTopic, QWidget* aParent)
+    : QDialog(aParent), FHelpTopic(aHelpTopic) {
+    setObjectName(QString::fromLatin1(aName));
+    setWindowTitle(aCaption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+}
+
+QPushButton* TTorvikDialog::NewHelpButton(const char* aName) {
+    auto* button = new QPushButton(tr("&Help"), this);
+    button->setObjectName(QString::fromLatin1(aName));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this] { emit helpRequested(FHelpTopic); });
+    return button;
+}
+
+void TTorvikDialog::FixSize() {
+    if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace torvik
