@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/print_commands.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -57,6 +58,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
+    new TPrintCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
@@ -187,13 +189,22 @@ QString TMainForm::DialogFolder() const {
 }
 
 QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter) {
-    TModalScope modal(FModalDepth);
-    return FDialogs->GetOpenFileName(this, aTitle, aFilter, DialogFolder());
+    return OpenFileBox(aTitle, aFilter, DialogFolder());
 }
 
 QString TMainForm::SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
+    return SaveFileBox(aTitle, aFilter, aSuffix, DialogFolder());
+}
+
+QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter, const QString& aFolder) {
     TModalScope modal(FModalDepth);
-    return FDialogs->GetSaveFileName(this, aTitle, aFilter, aSuffix, DialogFolder());
+    return FDialogs->GetOpenFileName(this, aTitle, aFilter, aFolder);
+}
+
+QString TMainForm::SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix,
+                               const QString& aFolder) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->GetSaveFileName(this, aTitle, aFilter, aSuffix, aFolder);
 }
 
 }  // namespace torvik

@@ -114,6 +114,15 @@ public:
     void InformBox(const QString& aTitle, const QString& aText);
     void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     int ExecDialog(QDialog& aDialog);
+    // The file dialogs through the seam, starting in aFolder; the chosen
+    // file name, empty when cancelled.
+    QString OpenFileBox(const QString& aTitle, const QString& aFilter, const QString& aFolder);
+    QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix, const QString& aFolder);
+    // Where the file dialogs start: the open file's folder, or the user's
+    // data folder.
+    QString DialogFolder() const;
+    // The view settings the design is drawn with now.
+    TViewSettings CurrentViewSettings() const;
     // Help: the table of contents, and a topic by its number.
     void ShowHelpContents();
     void ShowHelp(int aTopic);
@@ -169,7 +178,6 @@ private:
     void PanelDisplayResize();
 
     // Display (main_form_display.cpp).
-    TViewSettings CurrentViewSettings() const;
     void DrawZoomBand();
     void MenuEditCopyClick();
 
@@ -199,8 +207,6 @@ private:
     void ActionRunExecute();
     void RunIteration();
 
-    // Where the file dialogs start.
-    QString DialogFolder() const;
     QString OpenFileBox(const QString& aTitle, const QString& aFilter);
     QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix);
 

@@ -153,7 +153,8 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     TMainForm& form = Start();
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuFile")),
               QStringList({"MenuFileNew", "MenuFileOpen", "MenuFileSave", "MenuFileSaveAs", "MenuSep10",
-                           "MenuImageOpen", "MenuSep1", "MenuFilePrint", "MenuSep7", "MenuFileExit"}));
+                           "MenuImageOpen", "MenuSep1", "MenuFilePrint", "MenuFileExportPicture", "MenuSep7",
+                           "MenuFileExit"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuView")),
               QStringList({"MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll", "MenuSep9",
                            "MenuZoomForces", "MenuSep4", "MenuViewShowGrid", "MenuViewSnaptoGrid", "MenuSep14",
@@ -191,8 +192,7 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     EXPECT_EQ(loop->text(), "Loop");
     EXPECT_TRUE(loop->font().bold());
     // Commands of later versions are shown disabled.
-    for (const char* name : {"ActionToolSpool", "MenuFilePrint", "ActionForceEdit", "MenuEditOptions",
-                             "ActionFileOpenImage", "MenuHelpContents"})
+    for (const char* name : {"ActionToolSpool", "ActionForceEdit", "MenuEditOptions", "MenuHelpContents"})
         EXPECT_FALSE(form.Action(name)->isEnabled()) << name;
 
     // The long hint of a hovered command goes to the status panel.

@@ -1,0 +1,82 @@
+// Protects the Print command: the dialog through the seam, printing to a PDF file, kept fields, cancelling and errors.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+#include "dialogs/print_dlg.h"
+#include "gui_fixture.h"
+
+namespace torvik::test {
+namespace {
+
+using TPrintCommandsTest = TGuiTest;
+
+// Chooses the PDF file item and the scale factor, and presses OK.
+std::function<int(QDialog&)> PrintToPdf(int aScaleIndex, const QString& aWidth = "17") {
+    return [aScaleIndex, aWidth](QDialog& aDialog) {
+        EXPECT_EQ(aDialog.objectName(), "PrintDlg");
+        auto* printers = aDialog.findChild<QComboBox*>("PrintersCB");
+        printers->setCurrentIndex(printers->findText(TPrintDlg::PdfFileItem));
+        aDialog.findChild<QComboBox*>("ScaleCB")->setCurrentIndex(aScaleIndex);
+        aDialog.findChild<QLineEdit*>("WidthEd")->setText(aWidth);
+        return int(QDialog::Accepted);
+    };
+}
+
+bool IsPdf(const QString& aFile) {
+    QFile file(aFile);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+TEST_F(TPrintCommandsTest, PrintsToAPdfFileAndKeepsTheFields) {
+    TMainForm& form = Start();
+    ASSERT_TRUE(form.Action("MenuFilePrint")->isEnabled());
+    const QString pdf = Path("loop.pdf");
+
+    FDialogs->dialogScripts.push_back(PrintToPdf(1));
+    FDialogs->saveNames.push_back(pdf);
+    Trigger("MenuFilePrint");
+    ASSERT_EQ(FDialogs->Of("dialog").size(), 1u);
+    EXPECT_EQ(FDialogs->Of("dialog")[0].title, "Print");
+    ASSERT_EQ(FDialogs->Of("save").size(), 1u);
+    EXPECT_TRUE(IsPdf(pdf));
+    EXPECT_TRUE(FDialogs->Of("error").empty());
+
+    // The dialog comes back as the user left it; the file asked for starts
+    // at the last one.
+    int scaleShown = -1;
+    FDialogs->dialogScripts.push_back([&scaleShown](QDialog& aDialog) {
+        scaleShown = aDialog.findChild<QComboBox*>("ScaleCB")->currentIndex();
+        return int(QDialog::Rejected);
+    });
+    Trigger("MenuFilePrint");
+    EXPECT_EQ(scaleShown, 1);
+    EXPECT_EQ(FDialogs->Of("save").size(), 1u);  // cancelled: no file asked for
+
+    // A cancelled file name prints nothing.
+    QFile::remove(pdf);
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    Trigger("MenuFilePrint");
+    ASSERT_EQ(FDialogs->folders.size(), 2u);
+    EXPECT_EQ(FDialogs->folders.back(), pdf);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(TPrintCommandsTest, APageThatCannotBeLaidOutIsAnError) {
+    TMainForm& form = Start();
+    const QString pdf = Path("absurd.pdf");
+    FDialogs->dialogScripts.push_back(PrintToPdf(0, "99999999999"));
+    FDialogs->saveNames.push_back(pdf);
+    Trigger("MenuFilePrint");
+    ASSERT_EQ(FDialogs->Of("error").size(), 1u);
+    EXPECT_FALSE(QFile::exists(pdf));
+    // The design is untouched and the window goes on.
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    FDialogs->saveNames.push_back(pdf);
+    Trigger("MenuFilePrint");
+    EXPECT_TRUE(IsPdf(pdf));
+}
+
+}  // namespace
+}  // namespace torvik::test
