@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/export_commands.h"
 #include "mainwindow/print_commands.h"
 #include "support/version.h"
 
@@ -59,6 +60,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreatePanels();
     ConnectActions();
     new TPrintCommands(*this);
+    new TExportCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

@@ -30,6 +30,7 @@ constexpr TActionText ActionTexts[] = {
     {"MenuFileSaveAs", "Save &As...", "Specify file and save loop."},
     {"ActionFileOpenImage", "Open &Image...", "Open Image|Load an image from disk."},
     {"MenuFilePrint", "&Print...", "Print loop to printer in actual size."},
+    {"MenuFileExportPicture", "&Export Picture...", "Save loop as a picture in actual size (SVG, PDF or PNG)."},
     {"ActionFileExit", "E&xit", "Exit|Exit program."},
     {"ActionUndo", "&Undo", "Undo|Undo last loop change."},
     {"ActionRedo", "&Redo", "Redo|Redo last loop change."},

@@ -4,16 +4,15 @@
 // clipboard picture (a true-size SVG with a PNG of the same drawing).
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/main_form.h"
+#include "qt/design_picture.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
 
@@ -21,21 +20,8 @@ namespace torvik {
 
 namespace {
 
-// The clipboard picture: the 100 mm design area.
-constexpr int PictureSvgSize = 1000;    // px at 254 dpi: 100 mm
-constexpr int PicturePngSize = 1000;    // px: 10 px per mm
-constexpr int PngDotsPerMeter = 10000;  // the PNG is true to size too
-
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
-    TScene scene;
-    scene.wire = aDesign.CurrentWire.get();
-    scene.left = &aDesign.LeftBracket;
-    scene.right = &aDesign.RightBracket;
-    scene.rightForce = &aDesign.RightForce;
-    scene.leftForce = &aDesign.LeftForce;
-    scene.bracketMarkers = aMarkers;
-    return scene;
-}
+// The clipboard's image beside the SVG: 10 pixels a millimetre.
+constexpr int PicturePngDpi = 254;
 
 }  // namespace
 
@@ -83,40 +69,10 @@ void TMainForm::RefreshMarkers() {
 }
 
 void TMainForm::MenuEditCopyClick() {
-    const TScene scene = SceneOf(*FDesign, nullptr);
-    const TViewSettings view = CurrentViewSettings();
-
-    QByteArray svg;
-    {
-        QBuffer buffer(&svg);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setResolution(254);
-        generator.setSize(QSize(PictureSvgSize, PictureSvgSize));
-        generator.setViewBox(QRectF(0, 0, WorldExtent, WorldExtent));
-        generator.setTitle("Torvik");
-        QPainter painter(&generator);
-        TQtCanvas canvas(painter);
-        canvas.SetTransform(QTransform());
-        DrawDesignLayers(canvas, scene, view, FSettings.ShowGrid, FSettings.GridDensity, false);
-    }
-
-    QImage png(PicturePngSize, PicturePngSize, QImage::Format_ARGB32_Premultiplied);
-    png.fill(Qt::transparent);
-    png.setDotsPerMeterX(PngDotsPerMeter);
-    png.setDotsPerMeterY(PngDotsPerMeter);
-    {
-        QPainter painter(&png);
-        TQtCanvas canvas(painter);
-        canvas.antialiased = true;
-        canvas.SetTransform(QTransform::fromScale(double(PicturePngSize) / WorldExtent, double(PicturePngSize) / WorldExtent));
-        DrawDesignLayers(canvas, scene, view, FSettings.ShowGrid, FSettings.GridDensity, false);
-    }
-
+    TDesignPicture picture{SceneOf(*FDesign, nullptr), CurrentViewSettings(), FSettings.ShowGrid, FSettings.GridDensity};
     auto* data = new QMimeData;
-    data->setData("image/svg+xml", svg);
-    data->setImageData(png);
+    data->setData("image/svg+xml", DesignSvg(picture));
+    data->setImageData(DesignImage(picture, PicturePngDpi, Qt::transparent));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

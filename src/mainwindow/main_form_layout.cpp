@@ -91,6 +91,7 @@ void TMainForm::CreateMenus() {
     AddItem(file, "ActionFileOpenImage", "MenuImageOpen");
     AddSeparator(file, "MenuSep1");
     AddItem(file, "MenuFilePrint");
+    AddItem(file, "MenuFileExportPicture");
     AddSeparator(file, "MenuSep7");
     AddItem(file, "ActionFileExit", "MenuFileExit");
 

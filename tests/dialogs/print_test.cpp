@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -19,6 +18,7 @@
 
 #include "dialogs/design_printer.h"
 #include "dialogs/print_dlg.h"
+#include "../gui/page_raster.h"
 #include "render/view_settings.h"
 #include "wire/design.h"
 
@@ -28,43 +28,6 @@ namespace {
 constexpr int RasterDpi = 300;
 // Pixels of 100 mm at 300 dpi: 1181.1.
 constexpr double Raster100Mm = RasterDpi / 0.254;
-
-// Runs a poppler tool; its standard output.
-QString RunTool(const QString& aProgram, const QStringList& aArguments) {
-    QProcess process;
-    process.start(aProgram, aArguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << aProgram.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << aProgram.toStdString() << ": " << process.readAllStandardError().toStdString();
-    // Text comes out with the font's ligatures ("fi" as one character).
-    return QString::fromUtf8(process.readAllStandardOutput()).replace(QChar(0xFB01), "fi");
-}
-
-// The first page of aPdf at 300 dpi in grey levels, without smoothing.
-QImage Rasterise(const QString& aPdf) {
-    const QString base = aPdf + "-page";
-    RunTool("pdftoppm", {"-r", QString::number(RasterDpi), "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", "-png",
-                     aPdf, base});
-    return QImage(base + ".png").convertToFormat(QImage::Format_Grayscale8);
-}
-
-bool IsGridGrey(int aLevel) { return aLevel > 96 && aLevel < 176; }
-
-// Columns in which more than aMinRun pixels are grid grey, left to right;
-// neighbouring columns count once.
-std::vector<int> GreyColumns(const QImage& aPage, int aMinRun) {
-    std::vector<int> greyCount(static_cast<std::size_t>(aPage.width()), 0);
-    for (int y = 0; y < aPage.height(); ++y) {
-        const uchar* row = aPage.constScanLine(y);
-        for (int x = 0; x < aPage.width(); ++x) greyCount[static_cast<std::size_t>(x)] += IsGridGrey(row[x]);
-    }
-    std::vector<int> columns;
-    for (int x = 0; x < aPage.width(); ++x) {
-        const int grey = greyCount[static_cast<std::size_t>(x)];
-        if (grey > aMinRun && (columns.empty() || columns.back() != x - 1)) columns.push_back(x);
-        else if (grey > aMinRun) columns.back() = x;  // keep the last of a run
-    }
-    return columns;
-}
 
 int DarkPixelsInRows(const QImage& aPage, int aTop, int aBottom) {
     int count = 0;
@@ -167,7 +130,7 @@ TEST_F(PrintTest, LifeSizeAndDoubleSizeOnPaper) {
     QPrinter life(QPrinter::HighResolution);
     ToPdf(life, Pdf("life.pdf"));
     printer.Print(life, options);
-    QImage page = Rasterise(Pdf("life.pdf"));
+    QImage page = Rasterise(Pdf("life.pdf"), RasterDpi);
     ASSERT_FALSE(page.isNull());
     std::vector<int> lines = GreyColumns(page, 500);
     ASSERT_EQ(lines.size(), 11u);
@@ -186,7 +149,7 @@ TEST_F(PrintTest, LifeSizeAndDoubleSizeOnPaper) {
     QPrinter twice(QPrinter::HighResolution);
     ToPdf(twice, Pdf("twice.pdf"));
     printer.Print(twice, options);
-    page = Rasterise(Pdf("twice.pdf"));
+    page = Rasterise(Pdf("twice.pdf"), RasterDpi);
     ASSERT_GT(page.width(), page.height());
     lines = GreyColumns(page, 300);
     ASSERT_EQ(lines.size(), 11u);
@@ -213,12 +176,12 @@ TEST_F(PrintTest, ForceValuesBelowTheGraphic) {
     // Below the graphic (2 + 15 cm from the top) there is text exactly when
     // the values are printed.
     const int graphicBottom = static_cast<int>(17 / 2.54 * RasterDpi) + 2;
-    EXPECT_GT(DarkPixelsInRows(Rasterise(Pdf("values.pdf")), graphicBottom, graphicBottom + 600), 200);
+    EXPECT_GT(DarkPixelsInRows(Rasterise(Pdf("values.pdf"), RasterDpi), graphicBottom, graphicBottom + 600), 200);
     options.forceValues = false;
     QPrinter without(QPrinter::HighResolution);
     ToPdf(without, Pdf("novalues.pdf"));
     printer.Print(without, options);
-    EXPECT_EQ(DarkPixelsInRows(Rasterise(Pdf("novalues.pdf")), graphicBottom, graphicBottom + 600), 0);
+    EXPECT_EQ(DarkPixelsInRows(Rasterise(Pdf("novalues.pdf"), RasterDpi), graphicBottom, graphicBottom + 600), 0);
 
     // A force of zero magnitude has no moment-to-force ratio.
     TDesign unloaded(0.25, DefaultStock());

@@ -1,0 +1,83 @@
+#include "qt/design_picture.h"
+
+#include <cmath>
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "qt/qt_canvas.h"
+#include "render/view_mapping.h"
+#include "support/errors.h"
+
+namespace torvik {
+
+namespace {
+
+// 254 pixels per inch make 10 pixels a millimetre: the SVG's 1000 pixels are
+// 100 mm, and its view box maps the design's logical units onto them.
+constexpr int SvgDpi = 254;
+constexpr int SvgSize = 1000;
+constexpr int PdfDpi = 1200;
+// PDF pages have a whole number of points: 284 points (100.19 mm) hold the
+// 100 mm design area with its edge lines.
+constexpr int PdfPagePoints = 284;
+
+void DrawPicture(QPainter& aPainter, const QTransform& aTransform, const TDesignPicture& aPicture, bool aSmooth) {
+    TQtCanvas canvas(aPainter);
+    canvas.antialiased = aSmooth;
+    canvas.SetTransform(aTransform);
+    DrawDesignLayers(canvas, aPicture.scene, aPicture.view, aPicture.showGrid, aPicture.gridDensity, false);
+}
+
+}  // namespace
+
+QByteArray DesignSvg(const TDesignPicture& aPicture) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(SvgDpi);
+    generator.setSize(QSize(SvgSize, SvgSize));
+    generator.setViewBox(QRectF(0, 0, WorldExtent, WorldExtent));
+    generator.setTitle("Torvik");
+    QPainter painter(&generator);
+    DrawPicture(painter, QTransform(), aPicture, false);
+    painter.end();
+    return svg;
+}
+
+QImage DesignImage(const TDesignPicture& aPicture, int aDpi, const QColor& aBackground) {
+    const double scale = TrueSizeScale(aDpi);
+    const int side = static_cast<int>(std::lround(scale * WorldExtent));
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) throw TFileError("Not enough memory for a picture of " + std::to_string(side) + " pixels.");
+    image.fill(aBackground);
+    const int dotsPerMeter = static_cast<int>(std::lround(aDpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    DrawPicture(painter, QTransform::fromScale(scale, scale), aPicture, true);
+    return image;
+}
+
+void WriteDesignPdf(const TDesignPicture& aPicture, QIODevice& aDevice) {
+    QPdfWriter writer(&aDevice);
+    writer.setTitle("Torvik");
+    writer.setCreator("Torvik");
+    writer.setResolution(PdfDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QSize(PdfPagePoints, PdfPagePoints), QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) throw TFileError("Unable to write the PDF document.");
+    // Exactly 100 mm: the PDF is a vector picture, no pixel rounding.
+    const double scale = PdfDpi / 2540.0;
+    DrawPicture(painter, QTransform::fromScale(scale, scale), aPicture, true);
+    if (!painter.end()) throw TFileError("Unable to write the PDF document.");
+}
+
+}  // namespace torvik
