@@ -25,6 +25,7 @@
 #include "mainwindow/hints.h"
 #include "mainwindow/icons.h"
 #include "mainwindow/main_form.h"
+#include "qt/menu_style.h"
 
 namespace torvik {
 
@@ -65,6 +66,7 @@ QMenu* TMainForm::AddMenu(QMenu* aParent, const char* aName, const char* aCaptio
                           : menuBar()->addMenu(QString::fromUtf8(aCaption));
     menu->setObjectName(aName);
     menu->menuAction()->setObjectName(aName);
+    menu->setStyle(MenuStyle());
     if (!aParent) connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateActionsAndMenus);
     return menu;
 }
