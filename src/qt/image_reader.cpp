@@ -1,0 +1,40 @@
+#include "qt/image_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "qt/jpeg_reader.h"
+#include "support/errors.h"
+
+namespace torvik {
+
+const QString BackgroundImageFilter = QStringLiteral(
+    "All (*.jpg *.jpeg *.bmp *.png);;JPEG Image files (*.jpg *.jpeg);;Bitmap files (*.bmp);;"
+    "PNG Image files (*.png);;All files (*)");
+
+namespace {
+
+[[noreturn]] void Unreadable(const QString& aFileName) {
+    throw TFileError("Unable to read the image " + QDir::toNativeSeparators(aFileName).toStdString() + ".");
+}
+
+}  // namespace
+
+QImage ReadBackgroundImage(const QString& aFileName) {
+    const QString extension = QFileInfo(aFileName).suffix().toUpper();
+    const bool jpeg = extension == "JPG" || extension == "JPEG";
+    if (!jpeg && extension != "BMP" && extension != "PNG") Unreadable(aFileName);
+
+    QFile file(aFileName);
+    if (!file.open(QIODevice::ReadOnly)) Unreadable(aFileName);
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) Unreadable(aFileName);
+
+    QImage image = jpeg ? DecodeJpeg(data) : QImage::fromData(data, extension == "BMP" ? "BMP" : "PNG");
+    if (image.isNull() || image.width() == 0 || image.height() == 0) Unreadable(aFileName);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+}  // namespace torvik
