@@ -20,6 +20,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/export_commands.h"
+#include "mainwindow/image_commands.h"
 #include "mainwindow/print_commands.h"
 #include "support/version.h"
 
@@ -61,6 +62,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     ConnectActions();
     new TPrintCommands(*this);
     new TExportCommands(*this);
+    FImageCommands = new TImageCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

@@ -46,6 +46,7 @@ class QDialog;
 namespace torvik {
 
 class TDisplayWidget;
+class TImageCommands;
 
 // Tools, by the tag of their actions.
 enum TToolNumber : int {
@@ -227,7 +228,7 @@ private:
     QString FCurrentFileName;
     int FCurrentTool = ToolBracket;
     int FSelectedNode = 0;
-    bool FImageVisible = true;
+    TImageCommands* FImageCommands = nullptr;
     std::vector<TMarker> FBracketMarkers;
     const TBracket* FSelectedBracket = nullptr;
     bool FDragging = false;

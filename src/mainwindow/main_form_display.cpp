@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/image_commands.h"
 #include "mainwindow/main_form.h"
 #include "qt/design_picture.h"
 #include "qt/qt_canvas.h"
@@ -41,6 +42,7 @@ void TMainForm::DrawDisplay() {
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(FMapping);
+        if (FImageCommands) FImageCommands->DrawImageLayer(canvas, FMapping.VisibleRect(), FCurrentTool == ToolImage);
         DrawDesignLayers(canvas, SceneOf(*FDesign, &FBracketMarkers), CurrentViewSettings(), FSettings.ShowGrid,
                          FSettings.GridDensity, true);
         // A zoom band being dragged stays on the image until it is erased.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "mainwindow/image_commands.h"
 #include "mainwindow/main_form.h"
 
 namespace torvik {
@@ -22,7 +23,7 @@ constexpr int PausedPollInterval = 50;  // ms
 }  // namespace
 
 void TMainForm::UpdateActionsAndMenus() {
-    Action("ActionViewImage")->setChecked(FImageVisible);
+    if (FImageCommands) Action("ActionViewImage")->setChecked(FImageCommands->Placement().Visible());
     const TWire& wire = *FDesign->CurrentWire;
     Action("ActionUndo")->setEnabled(wire.UndoCount() > 0);
     Action("ActionRedo")->setEnabled(wire.RedoCount() > 0);
