@@ -111,6 +111,8 @@ public:
     // Message boxes and the program's dialogs through the seam; the
     // activation pauses while one is open.
     TAnswer AskBox(const QString& aTitle, const QString& aText);
+    // An information question answered Yes or No.
+    TAnswer AskYesNoBox(const QString& aTitle, const QString& aText);
     void InformBox(const QString& aTitle, const QString& aText);
     void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     int ExecDialog(QDialog& aDialog);

@@ -107,8 +107,6 @@ void TMainForm::CreateMenus() {
     AddItem(cut, "ActionCutOneMm");
     cut->addSeparator();
     AddItem(cut, "ActionCutToEnd");
-    bend->setEnabled(false);
-    cut->setEnabled(false);
     AddSeparator(edit, "MenuSep8");
     AddItem(edit, "MenuEditWire");
     AddItem(edit, "MenuEditFreeze");
