@@ -95,6 +95,10 @@ public:
     void WriteIniSettings();
     // Ends a running activation and redraws.
     void ActionStopRunExecute();
+    // Shows the activation target (TargetCaption) and the stop rule in the
+    // status panels and checks "Wire Slides in Slot" as the settings say;
+    // called whenever one of them changes.
+    void ShowTargetAndStop();
 
     // For the command groups, tools and dialogs.
     // Records one undo state of the wire (at the chosen undo level) and
@@ -153,7 +157,6 @@ private:
 
     // Settings (main_form_settings.cpp).
     void ApplyWindowPlacement(const TWindowPlacement& aPlacement);
-    void ShowTargetAndStop();
 
     // View mapping (main_form_view.cpp).
     void SyncScrollBars();

@@ -141,6 +141,8 @@ void TMainForm::CreateMenus() {
     QMenu* run = AddMenu(nullptr, "MenuRun", "&Run");
     AddItem(run, "ActionRun", "MenuRunRun");
     AddItem(run, "ActionStopRun", "MenuRunStop");
+    AddSeparator(run, "MenuSepSliding");
+    AddItem(run, "MenuRunWireSlides");
 
     QMenu* help = AddMenu(nullptr, "MenuHelp", "&Help");
     AddItem(help, "MenuHelpContents");
@@ -366,7 +368,8 @@ void TMainForm::CreatePanels() {
     FPanelAuto = Panel(lower, "PanelAuto", "Auto Stop");
     FPanelInSlot->setAlignment(Qt::AlignCenter);
     FPanelAuto->setAlignment(Qt::AlignCenter);
-    FPanelInSlot->setFixedWidth(std::max(42, FPanelInSlot->sizeHint().width() + 4));
+    // Wide enough for the longest target name, "Slot (sliding)".
+    FPanelInSlot->setFixedWidth(std::max(42, fontMetrics().horizontalAdvance(SlidingTargetName) + 12));
     FPanelAuto->setFixedWidth(std::max(72, fontMetrics().horizontalAdvance("Manual Stop") + 12));
     ApplyHint(FPanelInSlot,
               "Point / Angle / Slot|Double click to change wire activation option (Point contact / Same angulation as "
