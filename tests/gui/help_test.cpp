@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 
 #include "dialogs/help_window.h"
@@ -163,6 +164,34 @@ TEST_F(THelpTest, HelpFromAModalDialogIsNotBlockedByIt) {
     EXPECT_TRUE(Help()->isVisible());
     EXPECT_FALSE(watch.blocked);
     EXPECT_EQ(Help()->CurrentPage(), "wire-info.html");
+}
+
+// The same through the real dialog seam: Help in the wire information box
+// while it runs modally, then Close.
+TEST_F(THelpTest, HelpButtonOfARunningDialog) {
+    FPaths.HelpFolder = TORVIK_HELP_DIR;
+    TMainForm form(FPaths);  // the real message boxes and dialogs
+    form.show();
+    QApplication::processEvents();
+    QPointer<THelpWindow> help;
+    QWidget* parentWhileOpen = nullptr;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "EditWire");
+        dialog->findChild<QPushButton*>("HelpBut")->click();
+        help = form.findChild<THelpWindow*>("HelpWindow");
+        parentWhileOpen = help ? help->parentWidget() : nullptr;
+        dialog->findChild<QPushButton*>("OKBtn")->click();
+    });
+    form.Action("MenuEditWire")->trigger();
+    ASSERT_FALSE(help.isNull());
+    EXPECT_EQ(parentWhileOpen->objectName(), "EditWire");
+    EXPECT_EQ(help->parentWidget(), &form);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->CurrentPage(), "wire-info.html");
+    form.close();
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(THelpTest, ClosesWithTheMainWindow) {
