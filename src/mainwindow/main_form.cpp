@@ -21,6 +21,7 @@
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
 #include "mainwindow/engagement_commands.h"
+#include "mainwindow/info_commands.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -61,6 +62,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     ConnectActions();
     new TEditCommands(*this);
     new TEngagementCommands(*this);
+    new TInfoCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

@@ -21,6 +21,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include "mainwindow/dialogs_seam.h"
@@ -46,6 +47,7 @@ class QDialog;
 namespace torvik {
 
 class TDisplayWidget;
+class THelpWindow;
 
 // Tools, by the tag of their actions.
 enum TToolNumber : int {
@@ -250,6 +252,8 @@ private:
     QLabel* FPanelForceRight = nullptr;
     QWidget* FPanelLeft = nullptr;
     QSplitter* FSplitter = nullptr;
+    // Made at the first help request (main_form_help.cpp).
+    QPointer<THelpWindow> FHelpWindow;
 };
 
 }  // namespace torvik
