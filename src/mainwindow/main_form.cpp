@@ -18,7 +18,9 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
+#include "mainwindow/tool_dispatch.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -56,6 +58,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateMenus();
     CreateToolBars();
     CreatePanels();
+    CreateTools();
     ConnectActions();
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
@@ -64,9 +67,6 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     FRunTimer->setObjectName("RunTimer");
     FRunTimer->setInterval(0);
     connect(FRunTimer, &QTimer::timeout, this, [this] { Guarded([this] { RunIteration(); }); });
-
-    FZoomBand.pen = TPen{colors::Black, 0, TPenStyle::Dot, TPenMode::NotXor};
-    FZoomBand.brush = TBrush{colors::White, TBrushStyle::Clear};
 
     // The settings are read before the first design is made, so that it gets
     // the saved material, cross-section and segment size as New does.
@@ -82,9 +82,8 @@ TMainForm::~TMainForm() {
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
 void TMainForm::ResetNew() {
+    FTools->DesignReplaced();
     FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
-    FBracketMarkers.clear();
-    FSelectedBracket = nullptr;
     FCurrentFileName.clear();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");

@@ -16,10 +16,11 @@ void TImageTool::MouseUp(TMouseButton, TShiftState, int, int) {
     FDragging = false;
 }
 
-void TImageTool::Escape() {
-    if (!FDragging) return;
+bool TImageTool::Escape() {
+    if (!FDragging) return false;
     FDragging = false;
     FContext.DrawDisplay();
+    return true;
 }
 
 void TImageTool::Cancel() { FDragging = false; }

@@ -17,7 +17,7 @@ public:
     void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
     void MouseMove(TShiftState aShift, int X, int Y) override;
     void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
-    void Escape() override;
+    bool Escape() override;
     void Cancel() override;
 
     bool Dragging() const { return FDragging; }

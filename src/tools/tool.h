@@ -122,8 +122,8 @@ public:
     virtual void MouseDown(TMouseButton /*aButton*/, TShiftState /*aShift*/, int /*X*/, int /*Y*/) {}
     virtual void MouseMove(TShiftState /*aShift*/, int /*X*/, int /*Y*/) {}
     virtual void MouseUp(TMouseButton /*aButton*/, TShiftState /*aShift*/, int /*X*/, int /*Y*/) {}
-    // The Esc key while the tool is current.
-    virtual void Escape() {}
+    // The Esc key while the tool is current; whether the tool used it.
+    virtual bool Escape() { return false; }
     // The tool is left or the design replaced: a gesture in progress ends
     // without effect, and its overlay is forgotten (the caller redraws).
     virtual void Cancel() {}

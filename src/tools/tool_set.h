@@ -29,7 +29,7 @@ public:
     void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) { CurrentTool().MouseDown(aButton, aShift, X, Y); }
     void MouseMove(TShiftState aShift, int X, int Y) { CurrentTool().MouseMove(aShift, X, Y); }
     void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) { CurrentTool().MouseUp(aButton, aShift, X, Y); }
-    void Escape() { CurrentTool().Escape(); }
+    bool Escape() { return CurrentTool().Escape(); }
     void DrawOverlay(TCanvas& aCanvas) const { CurrentTool().DrawOverlay(aCanvas); }
 
 private:

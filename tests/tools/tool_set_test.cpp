@@ -88,7 +88,7 @@ TEST(ImageToolTest, NothingWithoutAnImage) {
     tools.MouseDown(TMouseButton::Left, NoKeys, 1000, 1000);
     tools.MouseMove(NoKeys, 2000, 2000);
     tools.MouseUp(TMouseButton::Left, NoKeys, 2000, 2000);
-    tools.Escape();
+    EXPECT_FALSE(tools.Escape());
     EXPECT_EQ(ctx.redraws, 0);
     EXPECT_EQ(ctx.undoStates, 0);
     EXPECT_EQ(*ctx.design.LeftBracket.Origin(), TPointReal(10, 10));
