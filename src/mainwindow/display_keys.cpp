@@ -39,7 +39,8 @@ bool TDisplayKeys::eventFilter(QObject* aWatched, QEvent* aEvent) {
     const QEvent::Type type = aEvent->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     const auto* widget = qobject_cast<QWidget*>(aWatched);
-    if (!widget || widget->window() != &FForm || KeysTakenBy(QApplication::focusWidget())) return false;
+    if (!widget || widget->window() != &FForm || KeysTakenBy(widget) || KeysTakenBy(QApplication::focusWidget()))
+        return false;
     bool used = false;
     const auto& key = static_cast<const QKeyEvent&>(*aEvent);
     FForm.Guarded([&] { used = type == QEvent::KeyPress ? KeyDown(key) : KeyUp(key); });

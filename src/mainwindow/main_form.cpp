@@ -96,6 +96,8 @@ void TMainForm::showEvent(QShowEvent* aEvent) {
     QMainWindow::showEvent(aEvent);
     if (FShown) return;
     FShown = true;
+    // Keys go to the design, not to the zoom box, until the user chooses.
+    FDisplay->setFocus();
     Guarded([this] {
         ZoomCenterInDisplay(2000, 0, 0);
         PostZoomTextMessage();
