@@ -7,10 +7,6 @@ void TImageTool::MouseDown(TMouseButton, TShiftState, int, int) {
     FDragging = true;
 }
 
-void TImageTool::MouseMove(TShiftState, int, int) {
-    if (!FContext.ImageShown()) return;
-}
-
 void TImageTool::MouseUp(TMouseButton, TShiftState, int, int) {
     if (!FContext.ImageShown() || !FDragging) return;
     FDragging = false;

@@ -3,7 +3,7 @@
 // and releases reach it only while an image is loaded and shown; with none
 // they do nothing. Esc cancels a drag. The image's placement, its handles
 // and their sizing cursors come with the background image itself, which
-// extends MouseDown, MouseMove and MouseUp below.
+// extends MouseDown and MouseUp below and adds MouseMove.
 
 #include "tools/tool.h"
 
@@ -15,7 +15,6 @@ public:
 
     TCursorId Cursor() const override { return TCursorId::ImageTrans; }
     void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
-    void MouseMove(TShiftState aShift, int X, int Y) override;
     void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
     bool Escape() override;
     void Cancel() override;
