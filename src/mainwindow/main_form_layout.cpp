@@ -195,6 +195,8 @@ void TMainForm::CreateToolBars() {
     FZoomCB->setObjectName("ZoomCB");
     FZoomCB->setEditable(true);
     FZoomCB->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is taken as typed: "30" is 30 %, not the list's "300%".
+    FZoomCB->setCompleter(nullptr);
     for (std::string_view item : ZoomBoxItems) FZoomCB->addItem(QString::fromUtf8(item.data(), item.size()));
     FZoomCB->setMaxVisibleItems(11);
     FZoomCB->setFixedWidth(80);
