@@ -18,10 +18,15 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
+#include "mainwindow/edit_commands.h"
+#include "mainwindow/engagement_commands.h"
 #include "mainwindow/export_commands.h"
 #include "mainwindow/image_commands.h"
+#include "mainwindow/info_commands.h"
 #include "mainwindow/print_commands.h"
+#include "mainwindow/tool_dispatch.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -59,7 +64,11 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateMenus();
     CreateToolBars();
     CreatePanels();
+    CreateTools();
     ConnectActions();
+    new TEditCommands(*this);
+    new TEngagementCommands(*this);
+    new TInfoCommands(*this);
     new TPrintCommands(*this);
     new TExportCommands(*this);
     FImageCommands = new TImageCommands(*this);
@@ -70,9 +79,6 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     FRunTimer->setObjectName("RunTimer");
     FRunTimer->setInterval(0);
     connect(FRunTimer, &QTimer::timeout, this, [this] { Guarded([this] { RunIteration(); }); });
-
-    FZoomBand.pen = TPen{colors::Black, 0, TPenStyle::Dot, TPenMode::NotXor};
-    FZoomBand.brush = TBrush{colors::White, TBrushStyle::Clear};
 
     // The settings are read before the first design is made, so that it gets
     // the saved material, cross-section and segment size as New does.
@@ -88,9 +94,8 @@ TMainForm::~TMainForm() {
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
 void TMainForm::ResetNew() {
+    FTools->DesignReplaced();
     FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
-    FBracketMarkers.clear();
-    FSelectedBracket = nullptr;
     FCurrentFileName.clear();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");
@@ -103,6 +108,8 @@ void TMainForm::showEvent(QShowEvent* aEvent) {
     QMainWindow::showEvent(aEvent);
     if (FShown) return;
     FShown = true;
+    // Keys go to the design, not to the zoom box, until the user chooses.
+    FDisplay->setFocus();
     Guarded([this] {
         ZoomCenterInDisplay(2000, 0, 0);
         PostZoomTextMessage();
@@ -157,6 +164,11 @@ void TMainForm::Guarded(const std::function<void()>& aCommand) {
 TAnswer TMainForm::AskBox(const QString& aTitle, const QString& aText) {
     TModalScope modal(FModalDepth);
     return FDialogs->Ask(this, aTitle, aText);
+}
+
+TAnswer TMainForm::AskYesNoBox(const QString& aTitle, const QString& aText) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->AskYesNo(this, aTitle, aText);
 }
 
 void TMainForm::InformBox(const QString& aTitle, const QString& aText) {
