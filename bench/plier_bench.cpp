@@ -87,7 +87,7 @@ public:
     std::string FormatNumber(double aValue, std::string_view aMask) const override { return FormatMask(aValue, aMask); }
     TViewMapping& Mapping() override { return mapping; }
     void ViewChanged() override {}
-    bool ImageShown() const override { return false; }
+    TImagePlacement* BackgroundImage() override { return nullptr; }
 
     std::string status;
     std::string hint;

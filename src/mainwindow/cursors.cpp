@@ -175,6 +175,14 @@ QCursor Make(TCursorId aId) {
             return ZoomCursor();
         case TCursorId::ImageTrans:
             return QCursor(Picture(FourWay), centre.x(), centre.y());
+        case TCursorId::SizeNWSE:
+            return QCursor(Qt::SizeFDiagCursor);
+        case TCursorId::SizeNS:
+            return QCursor(Qt::SizeVerCursor);
+        case TCursorId::SizeNESW:
+            return QCursor(Qt::SizeBDiagCursor);
+        case TCursorId::SizeWE:
+            return QCursor(Qt::SizeHorCursor);
         case TCursorId::Default:
             break;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The background picture: Open Image, Show/Hide Image, and its layer of the
-// display (the picture under the grid and, with the image tool, its eight
+// The background picture: Open Image, Show/Hide Image, Image Resolution,
+// and its layer of the display (the picture under the grid and, with the image tool, its eight
 // handles). The picture, its place, scale and visibility belong to the
 // running program only: no file keeps them, and New, Open and Undo leave
 // them alone.
@@ -19,7 +19,8 @@ class TQtCanvas;
 class TImageCommands : public QObject {
     Q_OBJECT
 public:
-    // Binds ActionFileOpenImage and ActionViewImage of aForm.
+    // Binds ActionFileOpenImage, ActionViewImage and ActionSetImageRes of
+    // aForm.
     explicit TImageCommands(TMainForm& aForm);
 
     const QImage& Picture() const { return FPicture; }
@@ -34,6 +35,7 @@ public:
 private:
     void ActionFileOpenImageExecute();
     void ActionViewImageExecute();
+    void ActionSetImageResExecute();
 
     TMainForm& FForm;
     QImage FPicture;

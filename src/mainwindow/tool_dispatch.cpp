@@ -8,6 +8,7 @@
 #include "mainwindow/cursors.h"
 #include "mainwindow/display_widget.h"
 #include "mainwindow/hints.h"
+#include "mainwindow/image_commands.h"
 #include "mainwindow/main_form.h"
 #include "qt/locale_numbers.h"
 #include "qt/qt_canvas.h"
@@ -71,7 +72,10 @@ TPoint TToolDispatch::Track(QMouseEvent* aEvent) {
 
 void TToolDispatch::MouseDown(QMouseEvent* aEvent) {
     const TPoint p = Track(aEvent);
-    FTools.MouseDown(ButtonOf(aEvent->button()), ShiftOf(aEvent->modifiers()), p.X, p.Y);
+    TShiftState shift = ShiftOf(aEvent->modifiers());
+    // The display takes a double click's second press as a press.
+    shift.Double = aEvent->type() == QEvent::MouseButtonDblClick;
+    FTools.MouseDown(ButtonOf(aEvent->button()), shift, p.X, p.Y);
 }
 
 void TToolDispatch::MouseMove(QMouseEvent* aEvent) {
@@ -138,9 +142,9 @@ std::string TToolDispatch::FormatNumber(double aValue, std::string_view aMask) c
     return FormatLocal(aValue, aMask).toStdString();
 }
 
-bool TToolDispatch::ImageShown() const {
-    // The window holds no background image yet.
-    return false;
+TImagePlacement* TToolDispatch::BackgroundImage() {
+    TImageCommands* images = FForm.ImageCommands();
+    return images ? &images->Placement() : nullptr;
 }
 
 }  // namespace torvik

@@ -77,7 +77,7 @@ public:
     std::string FormatNumber(double aValue, std::string_view aMask) const override;
     TViewMapping& Mapping() override { return FMapping; }
     void ViewChanged() override { FViewChanged(); }
-    bool ImageShown() const override;
+    TImagePlacement* BackgroundImage() override;
 
 private:
     // Remembers where the mouse is; its logical point.

@@ -1,13 +1,17 @@
 #pragma once
-// The image tool: drags and sizes the background image. Its presses, moves
-// and releases reach it only while an image is loaded and shown; with none
-// they do nothing. Esc cancels a drag. The image's placement, its handles
-// and their sizing cursors come with the background image itself, which
-// extends MouseDown and MouseUp below and adds MouseMove.
+// The image tool: drags and sizes the background image. Hovering chooses
+// what a drag acts on (a handle, shown by its sizing cursor, or the whole
+// image); a drag moves the image or resizes it, corner handles keeping its
+// aspect ratio unless Ctrl is held, and the status panel reads the distance
+// from the press; a double click moves the image's corner to the origin;
+// Esc puts it back as it was at the press. Its presses, moves and releases
+// do nothing while no image is loaded and shown.
 
 #include "tools/tool.h"
 
 namespace torvik {
+
+class TImagePlacement;
 
 class TImageTool : public TTool {
 public:
@@ -15,14 +19,16 @@ public:
 
     TCursorId Cursor() const override { return TCursorId::ImageTrans; }
     void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
+    void MouseMove(TShiftState aShift, int X, int Y) override;
     void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
     bool Escape() override;
     void Cancel() override;
 
-    bool Dragging() const { return FDragging; }
+    bool Dragging() const;
 
 private:
-    bool FDragging = false;
+    // The image when it is loaded and shown, else null.
+    TImagePlacement* ShownImage() const;
 };
 
 }  // namespace torvik

@@ -18,6 +18,7 @@ namespace torvik {
 
 struct TDesign;
 class TBracket;
+class TImagePlacement;
 class TViewMapping;
 
 enum class TMouseButton { Left, Right, Middle, Other };
@@ -27,6 +28,8 @@ struct TShiftState {
     bool Shift = false;
     bool Ctrl = false;
     bool Alt = false;
+    // The press is the second one of a double click.
+    bool Double = false;
 };
 
 // The display's cursors, by the numbers the program registers them under;
@@ -41,7 +44,12 @@ enum class TCursorId : int {
     Plier10 = 6,
     Plier90 = 7,
     Zoom = 8,
-    ImageTrans = 9
+    ImageTrans = 9,
+    // The platform's sizing cursors, over the background image's handles.
+    SizeNWSE = 10,
+    SizeNS = 11,
+    SizeNESW = 12,
+    SizeWE = 13
 };
 
 // Tools by their number, which is also the tag of their action.
@@ -105,8 +113,8 @@ public:
     virtual TViewMapping& Mapping() = 0;
     virtual void ViewChanged() = 0;
 
-    // A background image is loaded and shown.
-    virtual bool ImageShown() const = 0;
+    // The background image's place and size; null when the window has none.
+    virtual TImagePlacement* BackgroundImage() = 0;
 };
 
 class TTool {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/image_placement.h"
 #include "render/recording_canvas.h"
 #include "render/view_mapping.h"
 #include "support/numbers.h"
@@ -25,7 +26,8 @@ public:
     TBracket* selectedBracket = nullptr;
     std::vector<TMarker> bracketMarkers;
     TViewMapping mapping;
-    bool imageShown = false;
+    // No picture until a test gives it one.
+    TImagePlacement image;
 
     // What the tools did.
     int undoStates = 0;
@@ -73,7 +75,7 @@ public:
     }
     TViewMapping& Mapping() override { return mapping; }
     void ViewChanged() override { ++viewChanges; }
-    bool ImageShown() const override { return imageShown; }
+    TImagePlacement* BackgroundImage() override { return &image; }
 
     TWire& Wire() { return *design.CurrentWire; }
     // The logical point of node i, where a click hits it.
