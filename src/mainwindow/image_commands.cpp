@@ -5,14 +5,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QStandardPaths>
 
 #include "dialogs/general_input_form.h"
 #include "mainwindow/main_form.h"
+#include "qt/background_image.h"
 #include "qt/image_reader.h"
 #include "qt/locale_numbers.h"
-#include "qt/qt_canvas.h"
 
 namespace torvik {
 
@@ -72,21 +71,7 @@ void TImageCommands::ActionSetImageResExecute() {
 }
 
 void TImageCommands::DrawImageLayer(TQtCanvas& aCanvas, const TRect& aVisible, bool aImageTool) {
-    const std::optional<TImageBlit> blit = ImageBlit(FPlacement, aVisible);
-    if (!blit) return;
-    QPainter& painter = aCanvas.Painter();
-    painter.save();
-    painter.setWorldTransform(aCanvas.Transform());
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    // Pixels are repeated or dropped, never blended, as the picture is
-    // stretched.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const TRect& d = blit->dest;
-    const TRect& s = blit->source;
-    painter.drawImage(QRectF(QPointF(d.Left, d.Top), QPointF(d.Right, d.Bottom)), FPicture,
-                      QRectF(QPointF(s.Left, s.Top), QPointF(s.Right, s.Bottom)));
-    painter.restore();
-    if (aImageTool) FPlacement.DrawHandles(aCanvas);
+    DrawBackgroundImage(aCanvas, FPicture, FPlacement, aVisible, aImageTool);
 }
 
 }  // namespace torvik
