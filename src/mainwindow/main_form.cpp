@@ -20,6 +20,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
+#include "mainwindow/shortcuts.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -58,6 +59,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
+    ApplyShortcuts([this](const char* aName) { return Action(aName); });
     new TEditCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
