@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/design_drop.h"
 #include "mainwindow/edit_commands.h"
 #include "mainwindow/shortcuts.h"
 #include "support/version.h"
@@ -61,6 +62,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     ConnectActions();
     ApplyShortcuts([this](const char* aName) { return Action(aName); });
     new TEditCommands(*this);
+    new TDesignDrop(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
