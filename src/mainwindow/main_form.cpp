@@ -21,6 +21,7 @@
 #include "mainwindow/display_widget.h"
 #include "mainwindow/design_drop.h"
 #include "mainwindow/edit_commands.h"
+#include "mainwindow/recent_designs.h"
 #include "mainwindow/shortcuts.h"
 #include "support/version.h"
 
@@ -78,6 +79,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     // the saved material, cross-section and segment size as New does.
     Guarded([this] { ReadIniSettings(); });
     Guarded([this] { ResetNew(); });
+    new TRecentDesigns(*this);
 }
 
 TMainForm::~TMainForm() {

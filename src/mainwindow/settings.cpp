@@ -104,6 +104,8 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     s.View.StrainAutoRange = aIni.ReadBool(View, "Strain Auto Range", true);
     s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
     s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
+
+    s.RecentDesigns.Read(aIni);
     return placement;
 }
 
@@ -137,6 +139,8 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteBool(General, "Best Fit on Open", s.BestFitOnOpen);
     aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
+
+    s.RecentDesigns.Write(aIni);
 }
 
 std::string SettingsFileVersion(const std::string& aSettingsFile) {
