@@ -63,6 +63,9 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.distance = EndDistance(aDesign);
     report.angle = ToDegrees(EndAngle(aDesign));
     report.maxStrain = ToDegrees(aDesign.CurrentWire->MaxStrain());
+    report.target = TargetOptionName(aOptions.Settings);
+    report.across = EndOffsetAcross(aDesign);
+    report.along = EndOffsetAlong(aDesign);
     return report;
 }
 

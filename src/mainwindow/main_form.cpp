@@ -18,11 +18,15 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
-#include "mainwindow/display_widget.h"
 #include "mainwindow/design_drop.h"
+#include "mainwindow/display_keys.h"
+#include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
+#include "mainwindow/engagement_commands.h"
+#include "mainwindow/info_commands.h"
 #include "mainwindow/recent_designs.h"
 #include "mainwindow/shortcuts.h"
+#include "mainwindow/tool_dispatch.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -60,10 +64,13 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateMenus();
     CreateToolBars();
     CreatePanels();
+    CreateTools();
     ConnectActions();
     ApplyShortcuts([this](const char* aName) { return Action(aName); });
     new TEditCommands(*this);
     new TDesignDrop(*this);
+    new TEngagementCommands(*this);
+    new TInfoCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
@@ -71,9 +78,6 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     FRunTimer->setObjectName("RunTimer");
     FRunTimer->setInterval(0);
     connect(FRunTimer, &QTimer::timeout, this, [this] { Guarded([this] { RunIteration(); }); });
-
-    FZoomBand.pen = TPen{colors::Black, 0, TPenStyle::Dot, TPenMode::NotXor};
-    FZoomBand.brush = TBrush{colors::White, TBrushStyle::Clear};
 
     // The settings are read before the first design is made, so that it gets
     // the saved material, cross-section and segment size as New does.
@@ -90,9 +94,8 @@ TMainForm::~TMainForm() {
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
 void TMainForm::ResetNew() {
+    FTools->DesignReplaced();
     FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
-    FBracketMarkers.clear();
-    FSelectedBracket = nullptr;
     FCurrentFileName.clear();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");
@@ -105,6 +108,8 @@ void TMainForm::showEvent(QShowEvent* aEvent) {
     QMainWindow::showEvent(aEvent);
     if (FShown) return;
     FShown = true;
+    // Keys go to the design, not to the zoom box, until the user chooses.
+    FDisplay->setFocus();
     Guarded([this] {
         ZoomCenterInDisplay(2000, 0, 0);
         PostZoomTextMessage();

@@ -14,6 +14,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/tool_dispatch.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
 
@@ -47,7 +48,7 @@ TViewSettings TMainForm::CurrentViewSettings() const {
 }
 
 void TMainForm::DrawDisplay() {
-    if (!FDisplay || !FDesign) return;
+    if (!FDisplay || !FDesign || !FTools) return;
     QImage& image = FDisplay->Image();
     image.fill(Qt::white);
     {
@@ -55,10 +56,11 @@ void TMainForm::DrawDisplay() {
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(FMapping);
-        DrawDesignLayers(canvas, SceneOf(*FDesign, &FBracketMarkers), CurrentViewSettings(), FSettings.ShowGrid,
-                         FSettings.GridDensity, true);
-        // A zoom band being dragged stays on the image until it is erased.
-        if (FZoomBandShown) FZoomBand.Draw(canvas);
+        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers()), CurrentViewSettings(),
+                         FSettings.ShowGrid, FSettings.GridDensity, true);
+        // A ghost or zoom band being dragged stays on the image until the
+        // tool erases it.
+        FTools->DrawGesture(canvas);
     }
     // The force read-out is left empty during a run.
     if (!FRunning) {
@@ -68,17 +70,8 @@ void TMainForm::DrawDisplay() {
     FDisplay->update();
 }
 
-void TMainForm::DrawZoomBand() {
-    QPainter painter(&FDisplay->Image());
-    TQtCanvas canvas(painter);
-    canvas.SetMapping(FMapping);
-    FZoomBand.Draw(canvas);
-    FDisplay->update();
-}
-
 void TMainForm::RefreshMarkers() {
-    FBracketMarkers.clear();
-    if (Action("ActionToolBracket")->isChecked() && FSelectedBracket) FBracketMarkers = FSelectedBracket->Markers();
+    FTools->RebuildBracketMarkers(Action("ActionToolBracket")->isChecked());
     DrawDisplay();
 }
 

@@ -141,6 +141,8 @@ void TMainForm::CreateMenus() {
     QMenu* run = AddMenu(nullptr, "MenuRun", "&Run");
     AddItem(run, "ActionRun", "MenuRunRun");
     AddItem(run, "ActionStopRun", "MenuRunStop");
+    AddSeparator(run, "MenuSepSliding");
+    AddItem(run, "MenuRunWireSlides");
 
     QMenu* help = AddMenu(nullptr, "MenuHelp", "&Help");
     AddItem(help, "MenuHelpContents");
@@ -193,6 +195,8 @@ void TMainForm::CreateToolBars() {
     FZoomCB->setObjectName("ZoomCB");
     FZoomCB->setEditable(true);
     FZoomCB->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is taken as typed: "30" is 30 %, not the list's "300%".
+    FZoomCB->setCompleter(nullptr);
     for (std::string_view item : ZoomBoxItems) FZoomCB->addItem(QString::fromUtf8(item.data(), item.size()));
     FZoomCB->setMaxVisibleItems(11);
     FZoomCB->setFixedWidth(80);
@@ -366,7 +370,8 @@ void TMainForm::CreatePanels() {
     FPanelAuto = Panel(lower, "PanelAuto", "Auto Stop");
     FPanelInSlot->setAlignment(Qt::AlignCenter);
     FPanelAuto->setAlignment(Qt::AlignCenter);
-    FPanelInSlot->setFixedWidth(std::max(42, FPanelInSlot->sizeHint().width() + 4));
+    // Wide enough for the longest target name, "Slot (sliding)".
+    FPanelInSlot->setFixedWidth(std::max(42, fontMetrics().horizontalAdvance(SlidingTargetName) + 12));
     FPanelAuto->setFixedWidth(std::max(72, fontMetrics().horizontalAdvance("Manual Stop") + 12));
     ApplyHint(FPanelInSlot,
               "Point / Angle / Slot|Double click to change wire activation option (Point contact / Same angulation as "

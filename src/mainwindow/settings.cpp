@@ -16,6 +16,11 @@ constexpr std::string_view General = "General";
 constexpr std::string_view Calculation = "Calculation";
 constexpr std::string_view Wire = "Wire";
 constexpr std::string_view View = "View";
+// How the right bracket's slot holds the wire. A section of its own, so that
+// a settings file without it reads as before and other sections stay as
+// they always were.
+constexpr std::string_view Engagement = "Engagement";
+constexpr std::string_view WireSlidesKey = "Wire Slides in Slot";
 
 // A real key: the value read with the file number format, or aFallback when
 // it does not read.
@@ -105,6 +110,9 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
     s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
 
+    // Engagement
+    a.WireSlides = aIni.ReadBool(Engagement, WireSlidesKey, false);
+
     s.RecentDesigns.Read(aIni);
     return placement;
 }
@@ -139,6 +147,8 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteBool(General, "Best Fit on Open", s.BestFitOnOpen);
     aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
+
+    aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
 
     s.RecentDesigns.Write(aIni);
 }

@@ -91,7 +91,9 @@ void FreezeWire(TDesign& aDesign, bool aResetForces) {
     TForceMoment& load = aDesign.RightForce;
     if (aResetForces) load.x = load.y = load.m = 0.0;
     aDesign.CalcLeftForce();
-    wire.Deform(*aDesign.RightBracket.Origin(), load.x, load.y, load.m);
+    // Where the load acts: the bracket's point, or the wire end's place in
+    // the slot after a sliding run.
+    aDesign.DeformUnderLoad();
 }
 
 void FlipWire(TDesign& aDesign) {

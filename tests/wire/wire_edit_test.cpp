@@ -255,6 +255,21 @@ TEST(WireEditTest, FreezeTheActivatedShape) {
     }
 }
 
+TEST(WireEditTest, FreezeKeepsALoadWhereItActs) {
+    // After a sliding run the load acts where the wire end sits in the slot,
+    // not at the bracket's point; the frozen wire deforms under it there.
+    TStraightDesign d(20);
+    TWire& w = d.Wire();
+    d.RightBracket.Origin()->SetXY(w.Corner().x + 1.0, w.Corner().y);
+    d.RightForce = LoadMovedTo(TForceMoment(d.RightBracket.Origin(), 0, 4, 2), MakePoint(w.Corner().x, w.Corner().y));
+    FreezeWire(d, false);
+    const double atLoad = w.Corner().y;
+    w.Deform(*d.RightBracket.Origin(), d.RightForce.x, d.RightForce.y, d.RightForce.m);
+    EXPECT_GT(std::abs(w.Corner().y - atLoad), 1e-4);
+    d.DeformUnderLoad();
+    EXPECT_NEAR(w.Corner().y, atLoad, 1e-9);
+}
+
 TEST(WireEditTest, FlipMirrorsTheRestShapeAndDropsTheLoad) {
     TStraightDesign d(8);
     TWire& w = d.Wire();
