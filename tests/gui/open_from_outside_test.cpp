@@ -62,13 +62,13 @@ TEST(CommandLine, FileHelpVersionAndMistakes) {
     EXPECT_EQ(ParseCommandLine({"torvik", "file:///tmp/my%20loop.tvk"}).DesignFile, "/tmp/my loop.tvk");
     EXPECT_EQ(ParseCommandLine({"torvik", "--", "--help"}).DesignFile, QDir::current().absoluteFilePath("--help"));
 
-    for (const QString& help : {"--help", "-h"}) {
+    for (const char* help : {"--help", "-h"}) {
         const TCommandLine c = ParseCommandLine({"torvik", help});
         EXPECT_EQ(c.Request, TRequest::Help);
         EXPECT_TRUE(c.Text.startsWith("Usage: torvik [options] [design.tvk]\n")) << c.Text.toStdString();
         EXPECT_TRUE(c.Text.contains("--version"));
     }
-    for (const QString& version : {"--version", "-v"})
+    for (const char* version : {"--version", "-v"})
         EXPECT_EQ(ParseCommandLine({"torvik", version}).Text, "torvik " + QString::fromStdString(GetProgramVersion()) + "\n");
     // Help and version are answered before the toolkit's own options are
     // taken out, so those must not spoil them, nor pass for them.
