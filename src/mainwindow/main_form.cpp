@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/force_commands.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -57,6 +58,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
+    new TForceCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

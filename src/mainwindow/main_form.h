@@ -117,6 +117,9 @@ public:
     // Help: the table of contents, and a topic by its number.
     void ShowHelpContents();
     void ShowHelp(int aTopic);
+    // The status panels PanelInSlot and PanelAuto show the target mode and
+    // the automatic stop of the settings.
+    void ShowTargetAndStop();
 
 protected:
     void showEvent(QShowEvent* aEvent) override;
@@ -151,7 +154,6 @@ private:
 
     // Settings (main_form_settings.cpp).
     void ApplyWindowPlacement(const TWindowPlacement& aPlacement);
-    void ShowTargetAndStop();
 
     // View mapping (main_form_view.cpp).
     void SyncScrollBars();
@@ -170,6 +172,8 @@ private:
 
     // Display (main_form_display.cpp).
     TViewSettings CurrentViewSettings() const;
+    // The force read-out panels, sized to their texts.
+    void DrawStatusForces();
     void DrawZoomBand();
     void MenuEditCopyClick();
 

@@ -1,11 +1,13 @@
 // Display composition: every redraw fills the off-screen image with white,
 // draws the design layers through the view mapping and shows the image in
-// one copy. Also the bracket markers, the Show Grid command and the
-// clipboard picture (a true-size SVG with a PNG of the same drawing).
+// one copy; an idle redraw also rewrites the force read-out. Also the
+// bracket markers, the Show Grid command and the clipboard picture (a
+// true-size SVG with a PNG of the same drawing).
 
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -13,6 +15,7 @@
 #include <QSvgGenerator>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/force_readout.h"
 #include "mainwindow/main_form.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
@@ -60,12 +63,21 @@ void TMainForm::DrawDisplay() {
         // A zoom band being dragged stays on the image until it is erased.
         if (FZoomBandShown) FZoomBand.Draw(canvas);
     }
-    // The force read-out is left empty during a run.
-    if (!FRunning) {
-        FPanelForceLeft->clear();
-        FPanelForceRight->clear();
-    }
+    // During a run the read-out keeps the loads of the last idle redraw;
+    // the redraw of Stop shows the final ones.
+    if (!FRunning) DrawStatusForces();
     FDisplay->update();
+}
+
+void TMainForm::DrawStatusForces() {
+    const QFontMetrics metrics = fontMetrics();
+    const QString left = ForceReadoutText(FDesign->LeftForce);
+    const QString right = ForceReadoutText(FDesign->RightForce);
+    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
+    FPanelForceLeft->setFixedWidth(metrics.horizontalAdvance(left));
+    FPanelForceLeft->setText(left);
+    FPanelForceRight->setFixedWidth(metrics.horizontalAdvance(right));
+    FPanelForceRight->setText(right);
 }
 
 void TMainForm::DrawZoomBand() {
