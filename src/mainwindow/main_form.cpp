@@ -20,6 +20,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/force_commands.h"
+#include "mainwindow/options_command.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -59,6 +60,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreatePanels();
     ConnectActions();
     new TForceCommands(*this);
+    new TOptionsCommand(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
