@@ -1,5 +1,7 @@
 #include "mainwindow/force_commands.h"
 
+#include <exception>
+
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -43,8 +45,14 @@ void TForceCommands::ActionForceEditExecute() {
         FForm.ErrorBox("Incorrect value entered.");
         return;
     }
-    ApplyLoad(design, x, y, m);
-    FForm.RefreshMarkers();
+    // A load the wire cannot take, or one that deforms it too far to be
+    // drawn, is refused and the design stays as it was.
+    try {
+        ApplyLoad(design, x, y, m, [this] { FForm.RefreshMarkers(); });
+    } catch (const std::exception& e) {
+        FForm.RefreshMarkers();
+        FForm.ErrorBox(QStringLiteral("The wire cannot take this load (%1).").arg(QString::fromUtf8(e.what())));
+    }
 }
 
 void TForceCommands::PanelInSlotDblClick() {

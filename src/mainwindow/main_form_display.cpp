@@ -4,6 +4,8 @@
 // bracket markers, the Show Grid command and the clipboard picture (a
 // true-size SVG with a PNG of the same drawing).
 
+#include <utility>
+
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
@@ -74,10 +76,13 @@ void TMainForm::DrawStatusForces() {
     const QString left = ForceReadoutText(FDesign->LeftForce);
     const QString right = ForceReadoutText(FDesign->RightForce);
     FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
-    FPanelForceLeft->setFixedWidth(metrics.horizontalAdvance(left));
-    FPanelForceLeft->setText(left);
-    FPanelForceRight->setFixedWidth(metrics.horizontalAdvance(right));
-    FPanelForceRight->setText(right);
+    // Each panel is as wide as its text, or narrower when the window is: a
+    // huge number is cut off rather than widening the window.
+    for (const auto& [panel, text] : {std::pair{FPanelForceLeft, left}, std::pair{FPanelForceRight, right}}) {
+        panel->setMinimumWidth(1);
+        panel->setMaximumWidth(metrics.horizontalAdvance(text));
+        panel->setText(text);
+    }
 }
 
 void TMainForm::DrawZoomBand() {

@@ -36,11 +36,7 @@ void RestorePose(TWire& aWire, const std::vector<TSegmentPose>& aPose) {
 
 }  // namespace
 
-void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM) {
-    if (aX == 0 && aY == 0 && aM == 0) {
-        ZeroLoad(aDesign);
-        return;
-    }
+void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM, const std::function<void()>& aAccept) {
     TForceMoment& right = aDesign.RightForce;
     TForceMoment& left = aDesign.LeftForce;
     const TForceMoment oldRight = right;
@@ -51,7 +47,11 @@ void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM) {
     right.m = aM;
     aDesign.CalcLeftForce();
     try {
-        aDesign.CurrentWire->Deform(*aDesign.RightBracket.Origin(), aX, aY, aM);
+        if (aX == 0 && aY == 0 && aM == 0)
+            aDesign.CurrentWire->Unload();  // at rest, stiffness or not
+        else
+            aDesign.CurrentWire->Deform(*aDesign.RightBracket.Origin(), aX, aY, aM);
+        if (aAccept) aAccept();
     } catch (...) {
         right.x = oldRight.x;
         right.y = oldRight.y;
@@ -64,12 +64,6 @@ void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM) {
     }
 }
 
-void ZeroLoad(TDesign& aDesign) {
-    aDesign.RightForce.x = aDesign.RightForce.y = aDesign.RightForce.m = 0;
-    aDesign.CalcLeftForce();
-    // With no load every segment is at rest; unloading reaches that without
-    // the stiffness, which a segment may lack.
-    aDesign.CurrentWire->Unload();
-}
+void ZeroLoad(TDesign& aDesign) { ApplyLoad(aDesign, 0, 0, 0); }
 
 }  // namespace torvik

@@ -100,11 +100,18 @@ TEST_F(TForceCommandsTest, EditForceWithAnUnreadableFieldSaysSoAndChangesNothing
     EXPECT_EQ(Panel("PanelForceRight"), panel);
 
     // A load the wire cannot take is reported and changes nothing either.
-    Answer({{"XDir", "1e308"}, {"YDir", "1e308"}, {"Moment", "0"}}, QDialog::Accepted);
-    Trigger("ActionForceEdit");
-    EXPECT_EQ(FDialogs->Of("error").size(), 2u);
-    EXPECT_EQ(d.RightForce.x, 3);
-    EXPECT_EQ(Tip().x, loaded.x);
+    // (The first overflows the calculation, the second bends the wire
+    // beyond any drawing.)
+    for (const auto& [force, moment] : {std::pair{"1e308", "0"}, std::pair{"0", "1e15"}}) {
+        Answer({{"XDir", force}, {"YDir", force}, {"Moment", moment}}, QDialog::Accepted);
+        Trigger("ActionForceEdit");
+        EXPECT_TRUE(FDialogs->shown.back().text.startsWith("The wire cannot take this load")) << moment;
+        EXPECT_EQ(d.RightForce.x, 3);
+        EXPECT_EQ(d.LeftForce.m, leftM);
+        EXPECT_EQ(Tip().x, loaded.x);
+        EXPECT_EQ(Panel("PanelForceRight"), panel);
+    }
+    EXPECT_EQ(FDialogs->Of("error").size(), 3u);
 }
 
 TEST_F(TForceCommandsTest, EditForceReadsTheUsersLocale) {

@@ -57,6 +57,7 @@ TEST_F(TForceReadoutTest, PanelsShowTheLoadsSizedToTheirTexts) {
     // balances as (0, -20, -170).
     ApplyLoad(form.Design(), 0, 20, -30);
     form.DrawDisplay();
+    QApplication::processEvents();
     ExpectPanelsShow(" F: 20.00  M: -170.00  M/F: -8.50  M/Fx: - ", " F: 20.00  M: -30.00  M/F: -1.50  M/Fx: - ");
 
     const QFontMetrics metrics = form.fontMetrics();
@@ -67,6 +68,18 @@ TEST_F(TForceReadoutTest, PanelsShowTheLoadsSizedToTheirTexts) {
     EXPECT_EQ(form.findChild<QWidget*>("PanelForces")->height(), metrics.height() + 7);
     // Left and right in the bar.
     EXPECT_LT(left->geometry().right(), right->geometry().left());
+
+    // A load too large for the bar is cut off; it does not widen the window.
+    const int width = form.width();
+    // A vanishing force under a large moment: M/F has over 300 digits.
+    ApplyLoad(form.Design(), 1e-300, 0, 1e6);
+    form.DrawDisplay();
+    QApplication::processEvents();
+    EXPECT_EQ(form.width(), width);
+    EXPECT_LE(form.minimumSizeHint().width(), width);
+    EXPECT_LE(right->geometry().right(), form.findChild<QWidget*>("PanelForces")->width());
+    ApplyLoad(form.Design(), 0, 20, -30);
+    form.DrawDisplay();
 
     // The read-out shows the stored values whichever way the arrows point.
     form.Settings().View.ViewFlags &= ~ViewBracketForcesBit;

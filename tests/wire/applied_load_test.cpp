@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 #include "support/errors.h"
@@ -76,6 +77,26 @@ TEST(AppliedLoad, ALoadTheWireCannotTakeChangesNothing) {
     EXPECT_EQ(d.LeftForce.m, left.m);
     const std::vector<double> after = Shape(*d.CurrentWire);
     for (std::size_t i = 0; i < before.size(); ++i) EXPECT_NEAR(after[i], before[i], 1e-12) << i;
+}
+
+TEST(AppliedLoad, ALoadItsCallerRefusesChangesNothing) {
+    TDesign d(0.25, DefaultStock());
+    BuildL(d);
+    ApplyLoad(d, 5, -2, 7);
+    const std::vector<double> before = Shape(*d.CurrentWire);
+    bool accepted = false;
+    EXPECT_THROW(ApplyLoad(d, 50, 0, 0,
+                           [&] {
+                               // Called with the new load in place.
+                               EXPECT_EQ(d.RightForce.x, 50);
+                               accepted = true;
+                               throw std::range_error("Range check error");
+                           }),
+                 std::range_error);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(d.RightForce.x, 5);
+    EXPECT_EQ(d.LeftForce.x, -5);
+    EXPECT_EQ(Shape(*d.CurrentWire), before);
 }
 
 TEST(AppliedLoad, AWireWithoutStiffnessRefusesALoadButCanBeZeroed) {
