@@ -24,6 +24,8 @@
 #include "mainwindow/engagement_commands.h"
 #include "mainwindow/info_commands.h"
 #include "mainwindow/tool_dispatch.h"
+#include "mainwindow/force_commands.h"
+#include "mainwindow/options_command.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -66,6 +68,8 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     new TEditCommands(*this);
     new TEngagementCommands(*this);
     new TInfoCommands(*this);
+    new TForceCommands(*this);
+    new TOptionsCommand(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
