@@ -163,7 +163,7 @@ std::string TextLoad(const char* title, const TLoadReport& l) {
 }  // namespace
 
 std::optional<double> MomentOverForce(const TLoadReport& aLoad) { return Quotient(aLoad.m, Magnitude(aLoad)); }
-std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, aLoad.x); }
+std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, std::abs(aLoad.x)); }
 
 std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     std::string s;

@@ -27,6 +27,8 @@
 #include "mainwindow/recent_designs.h"
 #include "mainwindow/shortcuts.h"
 #include "mainwindow/tool_dispatch.h"
+#include "mainwindow/force_commands.h"
+#include "mainwindow/options_command.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -71,6 +73,8 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     new TDesignDrop(*this);
     new TEngagementCommands(*this);
     new TInfoCommands(*this);
+    new TForceCommands(*this);
+    new TOptionsCommand(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

@@ -178,6 +178,8 @@ private:
 
     // Display (main_form_display.cpp).
     TViewSettings CurrentViewSettings() const;
+    // The force read-out panels, sized to their texts.
+    void DrawStatusForces();
     void MenuEditCopyClick();
 
     // Tools (main_form_tools.cpp; the tools themselves in tool_dispatch.cpp

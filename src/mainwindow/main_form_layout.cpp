@@ -125,7 +125,6 @@ void TMainForm::CreateMenus() {
     QMenu* forces = AddMenu(view, "MenuZoomForces", "Zoom &Forces");
     AddItem(forces, "MenuViewZoomForcesIn");
     AddItem(forces, "MenuViewZoomForcesOut");
-    forces->setEnabled(false);
     AddSeparator(view, "MenuSep4");
     AddItem(view, "MenuViewShowGrid");
     AddItem(view, "MenuViewSnaptoGrid");
@@ -331,7 +330,8 @@ void TMainForm::CreatePanels() {
     auto* forces = new QFrame(central);
     forces->setObjectName("PanelForces");
     forces->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    forces->setMinimumHeight(29);
+    // The read-out sizes the bar to its text (DrawStatusForces).
+    forces->setFixedHeight(fontMetrics().height() + 7);
     auto* forceRow = new QHBoxLayout(forces);
     forceRow->setContentsMargins(4, 2, 4, 2);
     FPanelForceLeft = new QLabel(forces);
