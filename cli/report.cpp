@@ -10,13 +10,6 @@ namespace {
 
 double Magnitude(const TLoadReport& l) { return std::hypot(l.x, l.y); }
 
-std::optional<double> Quotient(double a, double b) {
-    if (b == 0) return std::nullopt;
-    const double q = a / b;
-    if (!std::isfinite(q)) return std::nullopt;
-    return q;
-}
-
 // Numbers for JSON and CSV: enough digits to read back closely, and never a
 // nan or inf, which neither form can hold.
 std::string Exact(std::optional<double> v, const char* none) {
@@ -162,8 +155,10 @@ std::string TextLoad(const char* title, const TLoadReport& l) {
 
 }  // namespace
 
-std::optional<double> MomentOverForce(const TLoadReport& aLoad) { return Quotient(aLoad.m, Magnitude(aLoad)); }
-std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, std::abs(aLoad.x)); }
+std::optional<double> MomentOverForce(const TLoadReport& aLoad) {
+    return torvik::MomentOverForce(aLoad.x, aLoad.y, aLoad.m);
+}
+std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return torvik::MomentOverForceX(aLoad.x, aLoad.m); }
 
 std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     std::string s;
