@@ -34,6 +34,13 @@ struct TActivationReport {
     // The wire end's offset from the right bracket's point across its slot
     // and along it, mm (see EndOffsetAcross and EndOffsetAlong).
     double across = 0, along = 0;
+
+    // What the run was given, so that a report names its inputs.
+    std::string designFile;
+    TWireStock stock;
+    double segmentSize = 0;  // mm, the wire's first segment
+    TActivationSettings settings;
+    int maxIterations = 0;
 };
 
 // Reads aFileName into a new design built with the options' segment size and

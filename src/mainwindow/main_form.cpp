@@ -18,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "mainwindow/design_drop.h"
 #include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
@@ -26,7 +27,11 @@
 #include "mainwindow/image_commands.h"
 #include "mainwindow/info_commands.h"
 #include "mainwindow/print_commands.h"
+#include "mainwindow/recent_designs.h"
+#include "mainwindow/shortcuts.h"
 #include "mainwindow/tool_dispatch.h"
+#include "mainwindow/force_commands.h"
+#include "mainwindow/options_command.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -66,9 +71,13 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreatePanels();
     CreateTools();
     ConnectActions();
+    ApplyShortcuts([this](const char* aName) { return Action(aName); });
     new TEditCommands(*this);
+    new TDesignDrop(*this);
     new TEngagementCommands(*this);
     new TInfoCommands(*this);
+    new TForceCommands(*this);
+    new TOptionsCommand(*this);
     new TPrintCommands(*this);
     new TExportCommands(*this);
     FImageCommands = new TImageCommands(*this);
@@ -84,6 +93,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     // the saved material, cross-section and segment size as New does.
     Guarded([this] { ReadIniSettings(); });
     Guarded([this] { ResetNew(); });
+    new TRecentDesigns(*this);
 }
 
 TMainForm::~TMainForm() {

@@ -84,6 +84,11 @@ public:
     void UpdateActionsAndMenus();
     // Offers to save a changed wire; whether the caller may discard it.
     bool AskAndSave();
+    // Opens a design named from outside the program (command line, a drop,
+    // the recent designs) as File > Open does once its dialog has named the
+    // file, after offering to save a changed wire. A file that is not there
+    // is an error that changes nothing. Whether the design was opened.
+    bool OpenDesignFile(const QString& aFileName);
     // Replaces the design by a new, empty one.
     void ResetNew();
     void ReadIniSettings();
@@ -129,6 +134,10 @@ public:
     // Help: the table of contents, and a topic by its number.
     void ShowHelpContents();
     void ShowHelp(int aTopic);
+
+signals:
+    // An open or a save gave the design the name of this existing file.
+    void designFileNamed(const QString& aFileName);
 
 protected:
     void showEvent(QShowEvent* aEvent) override;
@@ -180,6 +189,8 @@ private:
     void PanelDisplayResize();
 
     // Display (main_form_display.cpp).
+    // The force read-out panels, sized to their texts.
+    void DrawStatusForces();
     void MenuEditCopyClick();
 
     // Tools (main_form_tools.cpp; the tools themselves in tool_dispatch.cpp
@@ -196,6 +207,9 @@ private:
     void ActionFileOpenExecute();
     void ActionFileSaveExecute();
     void FileSaveAsClick();
+    // Replaces the design by the one read from aFileName: Open once a file
+    // is named. Whether it was read without an error.
+    bool LoadDesign(const QString& aFileName);
     // Save and Save As; whether the design was written.
     bool SaveDesign();
     bool SaveDesignAs();

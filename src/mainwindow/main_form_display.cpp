@@ -1,16 +1,21 @@
 // Display composition: every redraw fills the off-screen image with white,
 // draws the design layers through the view mapping and shows the image in
-// one copy. Also the bracket markers, the Show Grid command and the
-// clipboard picture (a true-size SVG with a PNG of the same drawing).
+// one copy; an idle redraw also rewrites the force read-out. Also the
+// bracket markers, the Show Grid command and the clipboard picture (a
+// true-size SVG with a PNG of the same drawing).
+
+#include <utility>
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/force_readout.h"
 #include "mainwindow/image_commands.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/tool_dispatch.h"
@@ -51,12 +56,24 @@ void TMainForm::DrawDisplay() {
         // tool erases it.
         FTools->DrawGesture(canvas);
     }
-    // The force read-out is left empty during a run.
-    if (!FRunning) {
-        FPanelForceLeft->clear();
-        FPanelForceRight->clear();
-    }
+    // During a run the read-out keeps the loads of the last idle redraw;
+    // the redraw of Stop shows the final ones.
+    if (!FRunning) DrawStatusForces();
     FDisplay->update();
+}
+
+void TMainForm::DrawStatusForces() {
+    const QFontMetrics metrics = fontMetrics();
+    const QString left = ForceReadoutText(FDesign->LeftForce);
+    const QString right = ForceReadoutText(FDesign->RightForce);
+    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
+    // Each panel is as wide as its text, or narrower when the window is: a
+    // huge number is cut off rather than widening the window.
+    for (const auto& [panel, text] : {std::pair{FPanelForceLeft, left}, std::pair{FPanelForceRight, right}}) {
+        panel->setMinimumWidth(1);
+        panel->setMaximumWidth(metrics.horizontalAdvance(text));
+        panel->setText(text);
+    }
 }
 
 void TMainForm::RefreshMarkers() {

@@ -67,7 +67,11 @@ QMenu* TMainForm::AddMenu(QMenu* aParent, const char* aName, const char* aCaptio
     menu->setObjectName(aName);
     menu->menuAction()->setObjectName(aName);
     menu->setStyle(MenuStyle());
-    if (!aParent) connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateActionsAndMenus);
+    if (!aParent) {
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateActionsAndMenus);
+        // Sub-menus that commands add later get the menus' look too.
+        connect(menu, &QMenu::aboutToShow, menu, [menu] { UseMenuStyle(menu); });
+    }
     return menu;
 }
 
@@ -128,7 +132,6 @@ void TMainForm::CreateMenus() {
     QMenu* forces = AddMenu(view, "MenuZoomForces", "Zoom &Forces");
     AddItem(forces, "MenuViewZoomForcesIn");
     AddItem(forces, "MenuViewZoomForcesOut");
-    forces->setEnabled(false);
     AddSeparator(view, "MenuSep4");
     AddItem(view, "MenuViewShowGrid");
     AddItem(view, "MenuViewSnaptoGrid");
@@ -334,7 +337,8 @@ void TMainForm::CreatePanels() {
     auto* forces = new QFrame(central);
     forces->setObjectName("PanelForces");
     forces->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    forces->setMinimumHeight(29);
+    // The read-out sizes the bar to its text (DrawStatusForces).
+    forces->setFixedHeight(fontMetrics().height() + 7);
     auto* forceRow = new QHBoxLayout(forces);
     forceRow->setContentsMargins(4, 2, 4, 2);
     FPanelForceLeft = new QLabel(forces);

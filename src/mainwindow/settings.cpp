@@ -112,6 +112,8 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
 
     // Engagement
     a.WireSlides = aIni.ReadBool(Engagement, WireSlidesKey, false);
+
+    s.RecentDesigns.Read(aIni);
     return placement;
 }
 
@@ -147,6 +149,8 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
 
     aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
+
+    s.RecentDesigns.Write(aIni);
 }
 
 std::string SettingsFileVersion(const std::string& aSettingsFile) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -169,6 +171,12 @@ void TMenuStyle::drawControl(ControlElement aElement, const QStyleOption* aOptio
         p.drawPolygon(QPolygon({{x, y - 4}, {x + 4, y}, {x, y + 4}}));
     }
     p.restore();
+}
+
+void UseMenuStyle(QMenu* aMenu) {
+    if (!aMenu) return;
+    if (aMenu->style() != MenuStyle()) aMenu->setStyle(MenuStyle());
+    for (QAction* item : aMenu->actions()) UseMenuStyle(item->menu());
 }
 
 QStyle* MenuStyle() {

@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QProxyStyle>
 
+class QMenu;
+
 namespace torvik {
 
 class TMenuStyle : public QProxyStyle {
@@ -40,5 +42,8 @@ public:
 // The style every drop-down menu of the program shares; it lives as long as
 // the application.
 QStyle* MenuStyle();
+
+// Gives aMenu and, at any depth, its sub-menus the menus' style.
+void UseMenuStyle(QMenu* aMenu);
 
 }  // namespace torvik
