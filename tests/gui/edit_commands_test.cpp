@@ -7,7 +7,8 @@
 
 #include "dialog_script.h"
 #include "dialogs/general_input_form.h"
-#include "gui_fixture.h"
+#include "display_mouse.h"
+#include "locale_scope.h"
 #include "wire/wire_edit.h"
 
 namespace torvik::test {
@@ -15,12 +16,6 @@ namespace {
 
 constexpr double Deg = Pi / 180;
 const QString IncorrectValue = "Incorrect value entered.";
-
-std::vector<std::pair<double, double>> Shape(const TWire& aWire) {
-    std::vector<std::pair<double, double>> shape;
-    for (const TWireSeg& s : aWire.Segments()) shape.emplace_back(s.length, s.angle);
-    return shape;
-}
 
 class TEditCommandsTest : public TGuiTest {
 protected:
@@ -52,18 +47,6 @@ protected:
     }
 
     std::vector<TShownDialog> FShown;
-};
-
-// Sets the default locale for as long as it lives.
-class TLocaleScope {
-public:
-    explicit TLocaleScope(const QLocale& aLocale) { QLocale::setDefault(aLocale); }
-    ~TLocaleScope() { QLocale::setDefault(FOld); }
-    TLocaleScope(const TLocaleScope&) = delete;
-    TLocaleScope& operator=(const TLocaleScope&) = delete;
-
-private:
-    QLocale FOld;
 };
 
 int BluePixels(const QImage& aImage) {
@@ -337,7 +320,7 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
     FDialogs->openNames.push_back(WriteLoop("run.tvk"));
     Trigger("ActionFileOpen");
     ASSERT_EQ(Wire().Count(), 40);
-    const auto rest = Shape(Wire());
+    const auto rest = WireShape(Wire());
     Trigger("ActionRun");
     ASSERT_TRUE(ProcessUntil([&] { return !form.Running(); }));
     ASSERT_TRUE(Errors().empty());
@@ -371,7 +354,7 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
     EXPECT_EQ(Undos(), 3);
 
     // Flip: no question, the bends mirrored, no load.
-    const auto frozen = Shape(Wire());
+    const auto frozen = WireShape(Wire());
     form.Design().RightForce.x = 12;
     Trigger("MenuEditFlipV");
     EXPECT_EQ(FDialogs->Of("askYesNo").size(), 3u);
@@ -382,15 +365,15 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
 
     // Undo goes back through all four to the wire as opened.
     for (int i = 0; i < 4; ++i) Trigger("ActionUndo");
-    EXPECT_EQ(Shape(Wire()), rest);
+    EXPECT_EQ(WireShape(Wire()), rest);
     EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
     EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     TMainForm& form = StartUnlimited();
-    std::vector<std::vector<std::pair<double, double>>> states{Shape(Wire())};
-    const auto after = [&] { states.push_back(Shape(Wire())); };
+    std::vector<TWireShape> states{WireShape(Wire())};
+    const auto after = [&] { states.push_back(WireShape(Wire())); };
     for (const char* button : {"SpeedButton0", "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
         Click(button);
         after();
@@ -425,7 +408,7 @@ TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     Trigger("ActionGotoSeg");
     for (std::size_t i = states.size() - 1; i-- > 0;) {
         Trigger("ActionUndo");
-        EXPECT_EQ(Shape(Wire()), states[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), states[i]) << i;
         EXPECT_LT(form.SelectedNode(), Wire().Count());
     }
     EXPECT_EQ(form.SelectedNode(), 0);
@@ -433,7 +416,7 @@ TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     // And forward again.
     for (std::size_t i = 1; i < states.size(); ++i) {
         Trigger("ActionRedo");
-        EXPECT_EQ(Shape(Wire()), states[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), states[i]) << i;
     }
     EXPECT_FALSE(form.Action("ActionRedo")->isEnabled());
 }

@@ -1,53 +1,25 @@
 // Protects the tools in the real window: mouse events on the display at logical points, the cursors per tool
 // and over a node, the status panel and the node hint, the display keys, undo of tool edits, the zoom box.
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolTip>
 
-#include "gui_fixture.h"
+#include "display_mouse.h"
 #include "mainwindow/cursors.h"
-#include "mainwindow/display_widget.h"
 #include "qt/locale_numbers.h"
 
 namespace torvik::test {
 namespace {
 
-class TToolsTest : public TGuiTest {
+class TToolsTest : public TDisplayMouseTest {
 protected:
     void TearDown() override {
         QLocale::setDefault(FLocale);
         QToolTip::hideText();
-        TGuiTest::TearDown();
+        TDisplayMouseTest::TearDown();
     }
 
-    TDisplayWidget* Display() const { return FForm->findChild<TDisplayWidget*>("Display"); }
-    QPoint At(TPoint aLogical) const {
-        const TPoint d = FForm->Mapping().LogicalToDevice(aLogical);
-        return QPoint(d.X, d.Y);
-    }
-    TPoint Node(int i) const {
-        const TPointReal c = FForm->Design().CurrentWire->Segment(i).Corner();
-        return TPointReal(c.x * 100, c.y * 100).AsTPoint();
-    }
-    void Press(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        QTest::mousePress(Display(), aButton, aKeys, At(aAt));
-    }
-    void Release(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        QTest::mouseRelease(Display(), aButton, aKeys, At(aAt));
-    }
-    void Click(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        Press(aAt, aButton, aKeys);
-        Release(aAt, aButton, aKeys);
-    }
-    void Move(TPoint aAt, Qt::MouseButtons aHeld = {}, Qt::KeyboardModifiers aKeys = {}) {
-        const QPointF local(At(aAt));
-        QMouseEvent move(QEvent::MouseMove, local, Display()->mapToGlobal(local), Qt::NoButton, aHeld, aKeys);
-        QApplication::sendEvent(Display(), &move);
-    }
     // The display shows that cursor.
     bool Shows(TCursorId aId) const {
         const QCursor shown = Display()->cursor();
@@ -55,8 +27,6 @@ protected:
         if (shown.shape() != wanted.shape()) return false;
         return shown.shape() != Qt::BitmapCursor || shown.pixmap().toImage() == wanted.pixmap().toImage();
     }
-    QString Status() const { return FForm->findChild<QLabel*>("PanelBottom")->text(); }
-    TWire& Wire() const { return *FForm->Design().CurrentWire; }
 
     QLocale FLocale;
 };
