@@ -59,6 +59,14 @@ int BluePixels(const QImage& aImage) {
 
 TEST_F(TEditCommandsTest, PresetButtonsAppendPieces) {
     TMainForm& form = StartUnlimited();
+    // Each piece's button shows a picture of its own, the two half turns
+    // included, which are the same curve traced the other way round.
+    std::vector<QImage> pictures;
+    for (const char* name : {"SpeedButton0", "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
+        const QImage picture = form.findChild<QToolButton*>(name)->icon().pixmap(30, 30).toImage();
+        for (const QImage& other : pictures) EXPECT_NE(picture, other) << name;
+        pictures.push_back(picture);
+    }
     EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
     const QImage before = form.DisplayImage().copy();
     Click("SpeedButton0");
