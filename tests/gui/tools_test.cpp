@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QToolTip>
 
 #include "display_mouse.h"
@@ -274,6 +275,29 @@ TEST_F(TToolsTest, KeysRunNodeAndBendCommands) {
     key(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
     EXPECT_TRUE(Shows(TCursorId::Plier10));
     key(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier);
+}
+
+TEST_F(TToolsTest, KeyBendsRefreshTheReadoutUnderTheMouse) {
+    TMainForm& form = Start();
+    form.findChild<QToolButton*>("SpeedButton0")->click();
+    Trigger("ActionToolPlier");
+    // The mouse rests on node 2, the selected node, which the keys bend.
+    form.SetSelectedNode(2);
+    Move(Node(2));
+    const auto readout = [](double aAngle) {
+        return " Angle: " + FormatLocal(aAngle, "0.0") + "  Strain angle: " + FormatLocal(0, "0.000");
+    };
+    ASSERT_EQ(Status(), readout(0));
+    QTest::keyClick(&form, Qt::Key_Up);
+    EXPECT_EQ(Status(), readout(-10));
+    EXPECT_EQ(QToolTip::text(), readout(-10));
+    QTest::keyClick(&form, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Status(), readout(80));
+    // Over another node the read-out stays that node's.
+    Move(Node(3));
+    QTest::keyClick(&form, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_NEAR(ToDegrees(Wire().Segment(2).angle), 79, 1e-12);
+    EXPECT_EQ(Status(), readout(0));
 }
 
 TEST_F(TToolsTest, ZoomBoxTakesTypedNumbersAsTyped) {
