@@ -25,7 +25,7 @@ std::string SegKey(int i) { return "Seg " + std::to_string(i); }
 // A readable but absurd bend, by more turns than anyone could make, would
 // only overflow the drawing later.
 void CheckAngle(double aAngle, const std::string& aText) {
-    if (std::abs(aAngle) > 1000) throw std::runtime_error("'" + aText + "' is not a valid segment angle");
+    if (std::abs(aAngle) > MaxFileBend) throw std::runtime_error("'" + aText + "' is not a valid segment angle");
 }
 }  // namespace
 

@@ -97,6 +97,16 @@ TEST_F(TEditCommandsTest, PresetButtonsAppendPieces) {
     Click("SpeedButton0");
     EXPECT_EQ(Wire().Segment(Wire().Count() - 1).length, 0.5);
     EXPECT_TRUE(Errors().empty());
+
+    // No piece takes the wire beyond the segments a design file may hold.
+    while (Wire().Count() < MaxFileSegments - 4) Wire().AddSeg(0.001, 0);
+    const int undos = Undos();
+    Click("SpeedButton1");
+    EXPECT_EQ(Errors(), std::vector<QString>{"The piece would give the wire more than 100000 segments."});
+    EXPECT_EQ(Wire().Count(), MaxFileSegments - 4);
+    EXPECT_EQ(Undos(), undos);
+    Click("SpeedButton0");
+    EXPECT_EQ(Wire().Count(), MaxFileSegments);
 }
 
 TEST_F(TEditCommandsTest, UserLoopDialog) {
@@ -220,6 +230,12 @@ TEST_F(TEditCommandsTest, FixedAndTypedBends) {
     Input("45", QDialog::Rejected);
     Trigger("ActionBendWireUser");
     EXPECT_EQ((std::vector<QString>{IncorrectValue, IncorrectValue}), Errors());
+    EXPECT_NEAR(Wire().Segment(2).angle, -12.5 * Deg, 1e-12);
+    EXPECT_EQ(Undos(), undos);
+    // A bend that a design file could not hold, as saved, opened again.
+    Input("60000");
+    Trigger("ActionBendWireUser");
+    EXPECT_EQ(Errors().back(), "The node would be bent too far to be saved in a design file.");
     EXPECT_NEAR(Wire().Segment(2).angle, -12.5 * Deg, 1e-12);
     EXPECT_EQ(Undos(), undos);
 
