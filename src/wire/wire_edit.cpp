@@ -79,8 +79,12 @@ void AppendPiece(TWire& aWire, const TPiece& aPiece) {
     for (int i = 0; i < aPiece.count; ++i) aWire.AddSeg(aPiece.length, aPiece.bend);
 }
 
+bool BendFits(const TWire& aWire, int aNode, double aDegrees) {
+    return std::abs(aWire.Segment(aNode).angle + ToRadians(aDegrees)) <= MaxFileBend;
+}
+
 void CheckBend(const TWire& aWire, int aNode, double aDegrees) {
-    if (!(std::abs(aWire.Segment(aNode).angle + ToRadians(aDegrees)) <= MaxFileBend))
+    if (!BendFits(aWire, aNode, aDegrees))
         throw TEditError("The node would be bent too far to be saved in a design file.");
 }
 

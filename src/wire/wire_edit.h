@@ -62,8 +62,10 @@ void CheckRoom(const TWire& aWire, const TPiece& aPiece);
 // Appends the piece's segments at the wire's end; CheckRoom first.
 void AppendPiece(TWire& aWire, const TPiece& aPiece);
 
-// Throws TEditError when adding aDegrees would bend aNode further than a
-// design file may hold, and std::out_of_range for a node that does not exist.
+// Whether adding aDegrees leaves the bend at aNode within what a design file
+// may hold; throws std::out_of_range for a node that does not exist.
+bool BendFits(const TWire& aWire, int aNode, double aDegrees);
+// Throws TEditError when the bend does not fit.
 void CheckBend(const TWire& aWire, int aNode, double aDegrees);
 // Adds aDegrees to the bend at aNode; every later segment turns about that
 // node. Bending the last node only turns where later pieces go. CheckBend
