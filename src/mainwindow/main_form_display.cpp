@@ -32,17 +32,6 @@ constexpr int PictureSvgSize = 1000;    // px at 254 dpi: 100 mm
 constexpr int PicturePngSize = 1000;    // px: 10 px per mm
 constexpr int PngDotsPerMeter = 10000;  // the PNG is true to size too
 
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
-    TScene scene;
-    scene.wire = aDesign.CurrentWire.get();
-    scene.left = &aDesign.LeftBracket;
-    scene.right = &aDesign.RightBracket;
-    scene.rightForce = &aDesign.RightForce;
-    scene.leftForce = &aDesign.LeftForce;
-    scene.bracketMarkers = aMarkers;
-    return scene;
-}
-
 }  // namespace
 
 TViewSettings TMainForm::CurrentViewSettings() const {

@@ -14,6 +14,7 @@ namespace torvik {
 class TWire;
 class TBracket;
 class TForceMoment;
+struct TDesign;
 struct TViewSettings;
 
 // What a picture shows; absent parts (null) are left out.
@@ -25,6 +26,10 @@ struct TScene {
     const TForceMoment* leftForce = nullptr;
     const std::vector<TMarker>* bracketMarkers = nullptr;
 };
+
+// The whole design: its wire, both brackets and both loads, with the given
+// bracket markers (null: none).
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers = nullptr);
 
 // Draws, in this order: the grid when showGrid, the wire (with its node
 // markers as aView directs), the left and then the right bracket, the right
