@@ -9,14 +9,14 @@
 
 namespace torvik {
 
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers) {
     TScene scene;
     scene.wire = aDesign.CurrentWire.get();
     scene.left = &aDesign.LeftBracket;
     scene.right = &aDesign.RightBracket;
     scene.rightForce = &aDesign.RightForce;
     scene.leftForce = &aDesign.LeftForce;
-    scene.bracketMarkers = aMarkers;
+    scene.bracketMarkers = aBracketMarkers;
     return scene;
 }
 

@@ -27,8 +27,9 @@ struct TScene {
     const std::vector<TMarker>* bracketMarkers = nullptr;
 };
 
-// Everything of aDesign, with aMarkers as the bracket markers.
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers = nullptr);
+// The whole design: its wire, both brackets and both loads, with the given
+// bracket markers (null: none).
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers = nullptr);
 
 // Draws, in this order: the grid when showGrid, the wire (with its node
 // markers as aView directs), the left and then the right bracket, the right
