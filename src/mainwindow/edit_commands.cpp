@@ -106,15 +106,24 @@ void TEditCommands::BendWireUserExecute() {
     Edit([&](TWire& aWire) { BendNode(aWire, FForm.SelectedNode(), degrees); });
 }
 
+bool TEditCommands::NothingAfterSelectedNode() const {
+    // A cut at the wire's end removes nothing, and an undo step that undoes
+    // nothing would only push a real one out of the history.
+    return FForm.SelectedNode() >= FForm.Design().CurrentWire->Count() - 1;
+}
+
 void TEditCommands::CutOneSegExecute() {
+    if (NothingAfterSelectedNode()) return;
     Edit([&](TWire& aWire) { CutOneSegment(aWire, FForm.SelectedNode()); });
 }
 
 void TEditCommands::CutOneMmExecute() {
+    if (NothingAfterSelectedNode() || RoundHalfEven(1 / FForm.Settings().SegmentSize) < 1) return;
     Edit([&](TWire& aWire) { CutOneMillimetre(aWire, FForm.SelectedNode(), FForm.Settings().SegmentSize); });
 }
 
 void TEditCommands::CutToEndExecute() {
+    if (NothingAfterSelectedNode()) return;
     Edit([&](TWire& aWire) { CutAfterNode(aWire, FForm.SelectedNode()); });
 }
 

@@ -264,12 +264,12 @@ TEST_F(TEditCommandsTest, Cuts) {
     EXPECT_EQ(Wire().Count(), 4);
     EXPECT_EQ(Undos(), undos + 3);
     EXPECT_EQ(form.SelectedNode(), 3);
-    // At the wire's end nothing goes, but the command still records its state.
+    // At the wire's end nothing goes, and no empty undo step is recorded.
     Trigger("ActionCutOneSeg");
     Trigger("ActionCutOneMm");
     Trigger("ActionCutToEnd");
     EXPECT_EQ(Wire().Count(), 4);
-    EXPECT_EQ(Undos(), undos + 6);
+    EXPECT_EQ(Undos(), undos + 3);
 
     // With 0.5 mm segments a millimetre is two segments.
     form.Settings().SegmentSize = 0.5;
