@@ -63,6 +63,13 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.distance = EndDistance(aDesign);
     report.angle = ToDegrees(EndAngle(aDesign));
     report.maxStrain = ToDegrees(aDesign.CurrentWire->MaxStrain());
+    if (aOptions.ShowCentre) {
+        const auto centre = [&aOptions](const TBracket& b, const TForceMoment& f) {
+            return AtCentreOfResistance(*b.Origin(), b.Direction(), f.x, f.y, f.m, aOptions.Tooth);
+        };
+        report.rightCentre = centre(aDesign.RightBracket, aDesign.RightForce);
+        report.leftCentre = centre(aDesign.LeftBracket, aDesign.LeftForce);
+    }
     return report;
 }
 

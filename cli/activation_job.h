@@ -3,9 +3,11 @@
 // run it from zero load to a stop, and collect what the report shows.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/options.h"
+#include "wire/centre_of_resistance.h"
 #include "wire/design.h"
 
 namespace torvik::cli {
@@ -30,6 +32,9 @@ struct TActivationReport {
     double distance = 0;   // mm
     double angle = 0;      // degrees
     double maxStrain = 0;  // degrees
+    // With ShowCentre: the loads carried over to the teeth's centres of
+    // resistance.
+    std::optional<TResistanceLoad> rightCentre, leftCentre;
 };
 
 // Reads aFileName into a new design built with the options' segment size and

@@ -10,10 +10,14 @@
 
 namespace torvik::cli {
 
-// Moment-to-force ratios (mm): m / |F| and m / Fx, empty when the divisor is
-// zero or the quotient is not finite.
+// Moment-to-force ratios (mm): m / |F| and m / |Fx| as the window's read-out
+// shows them, empty when the divisor is zero or the quotient is not finite.
 std::optional<double> MomentOverForce(const TLoadReport& aLoad);
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
+
+// The report's first lines: the design file with its segment count, and the
+// wire's material and cross-section.
+std::string DesignLines(int aSegments, const TCliOptions& aOptions);
 
 std::string FormatText(const TActivationReport& aReport, const TCliOptions& aOptions);
 std::string FormatJson(const TActivationReport& aReport);

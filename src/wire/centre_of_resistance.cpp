@@ -25,12 +25,20 @@ TMovement MovementForRatio(double r) {
     return TMovement::RootMovement;
 }
 
+namespace {
+
+constexpr double UprightSlot = 1e-5;  // radians
+
+}  // namespace
+
 TPointReal RootNormal(double aDirection, TRootSide aRoots) {
     // The slot's direction turned back by a quarter turn: (sin, -cos), which
     // points up for a slot along +x.
     double nx = std::sin(aDirection), ny = -std::cos(aDirection);
     const bool up = aRoots == TRootSide::Up;
-    if (std::abs(ny) < 1e-12) {
+    // Within UprightSlot of upright (design files keep angles to six
+    // decimals) the slot counts as upright.
+    if (std::abs(ny) < UprightSlot) {
         nx = up ? -1.0 : 1.0;
         ny = 0.0;
     } else if ((ny < 0) != up) {

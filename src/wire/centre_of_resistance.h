@@ -61,8 +61,9 @@ const char* MovementName(TMovement aMovement);
 TMovement MovementForRatio(double aRatio);
 
 // The unit normal of a slot in direction aDirection (radians) that points to
-// the roots: up as displayed is -y. A slot standing upright has no up or
-// down; its normal is then taken towards -x for roots up and +x for down.
+// the roots: up as displayed is -y. A slot standing upright (within 1e-5
+// rad) has no up or down; its normal is then taken towards -x for roots up
+// and +x for down.
 TPointReal RootNormal(double aDirection, TRootSide aRoots);
 
 // The centre of resistance of the tooth of a bracket at aOrigin, direction

@@ -99,6 +99,9 @@ TEST(CentreOfResistanceTest, TiltedBracketsAndTheRatioBands) {
     // An upright slot has no up: the roots' side picks -x or +x.
     EXPECT_EQ(RootNormal(Pi / 2, TRootSide::Up), TPointReal(-1, 0));
     EXPECT_EQ(RootNormal(Pi / 2, TRootSide::Down), TPointReal(1, 0));
+    EXPECT_EQ(RootNormal(1.570796, TRootSide::Up), TPointReal(-1, 0));  // as a design file keeps it
+    EXPECT_EQ(RootNormal(3 * Pi / 2 + 3e-7, TRootSide::Up), TPointReal(-1, 0));
+    EXPECT_LT(RootNormal(Pi / 2 - 0.001, TRootSide::Up).y, 0);
 
     // The bands, edges included as named.
     EXPECT_EQ(MovementForRatio(-1e-9), TMovement::IncreasedTipping);
