@@ -163,7 +163,8 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     // short to be told apart, are typing mistakes rather than designs.
     if (o.SegmentSize > 100) throw TUsageError("--segment-size must be at most 100 mm");
     if (crossB && !crossA) throw TUsageError("--cross-b needs --cross-a");
-    if (o.Tooth.Distance > 1000) throw TUsageError("--cr-distance must be at most 1000 mm");
+    if (o.Tooth.Distance > MaxResistanceDistance)
+        throw TUsageError("--cr-distance must be at most " + FormatMask(MaxResistanceDistance, "0") + " mm");
     if (o.CurveSteps > 0) {
         // Each step of a curve ends when its target is met.
         if (!o.Settings.AutoStop) throw TUsageError("--manual-stop cannot be used with --curve");

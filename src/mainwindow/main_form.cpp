@@ -18,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "mainwindow/curve_commands.h"
 #include "mainwindow/display_widget.h"
 #include "support/version.h"
 
@@ -57,6 +58,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
+    new TCurveCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 

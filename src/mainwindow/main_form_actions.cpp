@@ -67,6 +67,7 @@ constexpr TActionText ActionTexts[] = {
     {"MenuEditOptions", "O&ptions...", "Change various program options."},
     {"ActionRun", "&Run", "Run|Start activating the loop."},
     {"ActionStopRun", "&Stop", "Stop|Stop activating the loop."},
+    {"ActionActivationCurve", "Activation &Curve...", "Activation Curve|Force, moment and M/F as the loop deactivates."},
     {"MenuHelpContents", "&Contents", "Open Help file."},
     {"MenuHelpAbout", "&About...", "Information about Torvik."},
 };

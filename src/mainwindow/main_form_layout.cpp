@@ -143,6 +143,8 @@ void TMainForm::CreateMenus() {
     QMenu* run = AddMenu(nullptr, "MenuRun", "&Run");
     AddItem(run, "ActionRun", "MenuRunRun");
     AddItem(run, "ActionStopRun", "MenuRunStop");
+    AddSeparator(run, "MenuSepCurve");
+    AddItem(run, "ActionActivationCurve", "MenuRunCurve");
 
     QMenu* help = AddMenu(nullptr, "MenuHelp", "&Help");
     AddItem(help, "MenuHelpContents");

@@ -16,6 +16,8 @@ constexpr std::string_view General = "General";
 constexpr std::string_view Calculation = "Calculation";
 constexpr std::string_view Wire = "Wire";
 constexpr std::string_view View = "View";
+// A section of its own, so that settings files written before it stay valid.
+constexpr std::string_view Tooth = "Tooth";
 
 // A real key: the value read with the file number format, or aFallback when
 // it does not read.
@@ -104,6 +106,13 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     s.View.StrainAutoRange = aIni.ReadBool(View, "Strain Auto Range", true);
     s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
     s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
+
+    // Tooth: a distance that does not read or is not positive, and a side
+    // that is neither "Up" nor "Down", keep their start values.
+    const double distance = ReadReal(aIni, Tooth, "Resistance Distance", "10", 10.0);
+    s.Tooth.Distance = distance > 0 && distance <= MaxResistanceDistance ? distance : 10.0;
+    const std::string roots = aIni.ReadString(Tooth, "Roots", "Up");
+    s.Tooth.Roots = roots == "Down" ? TRootSide::Down : TRootSide::Up;
     return placement;
 }
 
@@ -137,6 +146,9 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteBool(General, "Best Fit on Open", s.BestFitOnOpen);
     aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
+
+    aIni.WriteString(Tooth, "Resistance Distance", FormatMask(s.Tooth.Distance, "0.00"));
+    aIni.WriteString(Tooth, "Roots", s.Tooth.Roots == TRootSide::Down ? "Down" : "Up");
 }
 
 std::string SettingsFileVersion(const std::string& aSettingsFile) {

@@ -11,6 +11,7 @@
 
 #include "render/view_settings.h"
 #include "wire/activation_run.h"
+#include "wire/centre_of_resistance.h"
 #include "wire/materials.h"
 
 namespace torvik {
@@ -39,6 +40,7 @@ struct TSettings {
     int UndoLevels = Undo5;
     bool BestFitOnOpen = true;
     bool RememberWindowRect = false;
+    TToothSettings Tooth;  // where the teeth's centres of resistance lie; section Tooth
 };
 
 // The main window's placement as "Torvik Rect" holds it: "Default",
@@ -63,7 +65,8 @@ std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int 
 // Returns that placement for the window to apply.
 TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& aSettings);
 
-// Writes every key, sections in the order Calculation, Wire, View, General.
+// Writes every key, sections in the order Calculation, Wire, View, General,
+// Tooth.
 // Other keys of the document (such as "Version") stay.
 void WriteSettings(TIniFile& aIni, const TSettings& aSettings, std::string_view aWindowPlacement);
 

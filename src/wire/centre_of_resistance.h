@@ -37,6 +37,10 @@ namespace torvik {
 
 enum class TRootSide { Up, Down };
 
+// The farthest a centre of resistance is taken to lie from its bracket (mm);
+// farther is a typing mistake rather than a tooth.
+constexpr double MaxResistanceDistance = 100.0;
+
 // The tooth options: where the centre of resistance lies.
 struct TToothSettings {
     double Distance = 10.0;  // mm from the bracket's point along its normal
