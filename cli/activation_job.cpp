@@ -63,11 +63,16 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.distance = EndDistance(aDesign);
     report.angle = ToDegrees(EndAngle(aDesign));
     report.maxStrain = ToDegrees(aDesign.CurrentWire->MaxStrain());
+    report.target = TargetOptionName(aOptions.Settings);
+    report.across = EndOffsetAcross(aDesign);
+    report.along = EndOffsetAlong(aDesign);
     if (aOptions.ShowCentre) {
         const auto centre = [&aOptions](const TBracket& b, const TForceMoment& f) {
             return AtCentreOfResistance(*b.Origin(), b.Direction(), f.x, f.y, f.m, aOptions.Tooth);
         };
-        report.rightCentre = centre(aDesign.RightBracket, aDesign.RightForce);
+        // A sliding wire's load acts beside the bracket: its moment is taken
+        // about the bracket's point first.
+        report.rightCentre = centre(aDesign.RightBracket, LoadMovedTo(aDesign.RightForce, aDesign.RightBracket.Origin()));
         report.leftCentre = centre(aDesign.LeftBracket, aDesign.LeftForce);
     }
     return report;

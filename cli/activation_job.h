@@ -32,6 +32,10 @@ struct TActivationReport {
     double distance = 0;   // mm
     double angle = 0;      // degrees
     double maxStrain = 0;  // degrees
+    std::string target;    // the --target value: "point", "angle", "slot", "sliding"
+    // The wire end's offset from the right bracket's point across its slot
+    // and along it, mm (see EndOffsetAcross and EndOffsetAlong).
+    double across = 0, along = 0;
     // With ShowCentre: the loads carried over to the teeth's centres of
     // resistance.
     std::optional<TResistanceLoad> rightCentre, leftCentre;

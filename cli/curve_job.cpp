@@ -61,6 +61,7 @@ TCurveSettings CurveSettings(const TCliOptions& o) {
     TCurveSettings s;
     s.Steps = o.CurveSteps;
     s.TargetMode = o.Settings.TargetMode;
+    s.WireSlides = o.Settings.WireSlides;
     s.ToleranceDistance = o.Settings.ToleranceDistance;
     s.ToleranceAngle = o.Settings.ToleranceAngle;
     s.MaxIterations = o.MaxIterations;
@@ -70,7 +71,7 @@ TCurveSettings CurveSettings(const TCliOptions& o) {
 std::string FormatCurveText(const TActivationCurve& c, const TCliOptions& o) {
     const std::vector<TCurveStep>& steps = c.Steps();
     std::string s = DesignLines(c.Design().CurrentWire->Count(), o);
-    s += "Target:         " + std::string(TargetName(o.Settings.TargetMode)) + ", tolerances " +
+    s += "Target:         " + std::string(TargetCaption(o.Settings)) + ", tolerances " +
          FormatMask(o.Settings.ToleranceDistance, "0.0000") + " mm, " +
          FormatMask(ToDegrees(o.Settings.ToleranceAngle), "0.0000") + "° at every step\n";
     s += "Curve:          " + std::to_string(c.Settings().Steps) + " steps over " +

@@ -112,10 +112,11 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
         }
 
         if (name == "target") {
+            o.Settings.WireSlides = value == "sliding";
             if (value == "point") o.Settings.TargetMode = TargetPoint;
             else if (value == "angle") o.Settings.TargetMode = TargetAngle;
-            else if (value == "slot") o.Settings.TargetMode = TargetSlot;
-            else throw TUsageError("--target must be point, angle or slot, not '" + value + "'");
+            else if (value == "slot" || value == "sliding") o.Settings.TargetMode = TargetSlot;
+            else throw TUsageError("--target must be point, angle, slot or sliding, not '" + value + "'");
         } else if (name == "format") {
             if (value == "text") o.Format = TOutputFormat::Text;
             else if (value == "json") o.Format = TOutputFormat::Json;
@@ -194,7 +195,10 @@ Opens a wire design, activates it from zero load until the wire end meets the
 right bracket, and prints the forces and moments on both brackets.
 
 Options:
-  --target point|angle|slot  what the wire end must meet (default slot)
+  --target point|angle|slot|sliding
+                             what the wire end must meet (default slot);
+                             sliding: in the slot but free to slide along it,
+                             for straight wires with V-bends or step bends
   --material NAME            a built-in material ("Stainless Steel", "TMA",
                              "Nitinol", "Elgiloy", "Other")
   --cross-section NAME       a built-in cross-section ("0.016", "0.018",
@@ -224,6 +228,15 @@ Numbers use "." as decimal separator.
 Exit status: 0 target met (every step of a curve), 1 run stopped without
 meeting it, 2 bad input.
 )";
+}
+
+const char* TargetOptionName(const TActivationSettings& aSettings) {
+    if (SlidingTarget(aSettings)) return "sliding";
+    switch (aSettings.TargetMode) {
+        case TargetPoint: return "point";
+        case TargetAngle: return "angle";
+        default: return "slot";
+    }
 }
 
 }  // namespace torvik::cli

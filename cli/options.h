@@ -49,4 +49,8 @@ TCliOptions ParseOptions(const std::vector<std::string>& args);
 // The help text printed by --help.
 std::string UsageText();
 
+// The --target value that selects these settings' target: "point", "angle",
+// "slot" or "sliding".
+const char* TargetOptionName(const TActivationSettings& aSettings);
+
 }  // namespace torvik::cli

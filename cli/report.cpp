@@ -21,6 +21,7 @@ std::optional<double> Quotient(double a, double b) {
 // nan or inf, which neither form can hold.
 std::string Exact(std::optional<double> v, const char* none) {
     if (!v || !std::isfinite(*v)) return none;
+    if (*v == 0) return "0";  // never -0
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.10g", *v);
     return buf;
@@ -30,7 +31,10 @@ std::string Fixed(double v, int decimals) {
     if (!std::isfinite(v)) return "undefined";
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
+    // A value that rounds to zero reads 0, not -0.
+    std::string s = buf;
+    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos) s.erase(0, 1);
+    return s;
 }
 
 std::string Fixed(std::optional<double> v, int decimals) { return v ? Fixed(*v, decimals) : "undefined"; }
@@ -91,6 +95,9 @@ std::vector<TField> Fields(const TActivationReport& r) {
     f.push_back(Num("distance_mm", r.distance));
     f.push_back(Num("angle_deg", r.angle));
     f.push_back(Num("max_strain_deg", r.maxStrain));
+    f.push_back(Text("target", r.target));
+    f.push_back(Num("across_mm", r.across));
+    f.push_back(Num("along_mm", r.along));
     for (const auto& [side, centre] : {std::pair{"right", &r.rightCentre}, std::pair{"left", &r.leftCentre}}) {
         if (!*centre) continue;
         const std::string p = side;
@@ -142,7 +149,7 @@ std::string DesignLines(int aSegments, const TCliOptions& o) {
 
 std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     std::string s = DesignLines(r.segments, o);
-    s += "Target:         " + std::string(TargetName(o.Settings.TargetMode));
+    s += "Target:         " + std::string(TargetCaption(o.Settings));
     if (o.Settings.AutoStop)
         s += ", tolerances " + Fixed(o.Settings.ToleranceDistance, 4) + " mm, " +
              Fixed(ToDegrees(o.Settings.ToleranceAngle), 4) + "°\n";
@@ -159,6 +166,9 @@ std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     s += TextLoad("Right bracket:  ", r.right);
     s += TextLoad("Left bracket:   ", r.left);
     s += "End distance:   " + Fixed(r.distance, 4) + " mm\n";
+    if (SlidingTarget(o.Settings))
+        s += "In the slot:    " + Fixed(r.across, 4) + " mm across, " + Fixed(r.along, 4) +
+             " mm along from the bracket's point\n";
     s += "End angle:      " + Fixed(r.angle, 4) + "°\n";
     s += "Max strain:     " + Fixed(r.maxStrain, 3) + "°\n";
     if (r.rightCentre && r.leftCentre) {
@@ -180,6 +190,9 @@ std::string FormatJson(const TActivationReport& r) {
     s += ", \"distance_mm\": " + Exact(r.distance, "null");
     s += ", \"angle_deg\": " + Exact(r.angle, "null");
     s += ", \"max_strain_deg\": " + Exact(r.maxStrain, "null");
+    s += ", \"target\": " + JsonString(r.target);
+    s += ", \"across_mm\": " + Exact(r.across, "null");
+    s += ", \"along_mm\": " + Exact(r.along, "null");
     return s + "}\n";
 }
 

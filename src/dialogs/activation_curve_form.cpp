@@ -190,7 +190,7 @@ void TActivationCurveForm::FillSummary() {
                        .arg(c.Settings().Steps)
                        .arg(FormatLocal(c.PathLength(), "0.000"))
                        .arg(FormatLocal(ToDegrees(c.PathTurn()), "0.00"))
-                       .arg(QString::fromLatin1(TargetName(c.Settings().TargetMode)))
+                       .arg(QString::fromLatin1(TargetCaption(c.RunSettings())))
                        .arg(FormatLocal(c.Settings().ToleranceDistance, "0.####"))
                        .arg(FormatLocal(ToDegrees(c.Settings().ToleranceAngle), "0.####"));
     if (c.Complete()) {

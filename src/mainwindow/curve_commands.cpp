@@ -16,11 +16,12 @@ TCurveCommands::TCurveCommands(TMainForm& aForm) : QObject(&aForm), FForm(aForm)
 }
 
 std::unique_ptr<TActivationCurve> TCurveCommands::Compute(int aSteps) {
-    // The curve follows the target mode of the status bar, to its own tight
-    // tolerances.
+    // The curve follows the target of the status bar and the Run menu, to its
+    // own tight tolerances.
     TCurveSettings settings;
     settings.Steps = aSteps;
     settings.TargetMode = FForm.Settings().Activation.TargetMode;
+    settings.WireSlides = FForm.Settings().Activation.WireSlides;
     auto curve = std::make_unique<TActivationCurve>(FForm.Design(), settings);
     TActivationCurve* c = curve.get();
     TProgressForm progress(

@@ -18,6 +18,13 @@ TAnswer TQtDialogs::Ask(QWidget* aParent, const QString& aTitle, const QString& 
     }
 }
 
+TAnswer TQtDialogs::AskYesNo(QWidget* aParent, const QString& aTitle, const QString& aText) {
+    QMessageBox box(QMessageBox::Information, aTitle, aText, QMessageBox::Yes | QMessageBox::No, aParent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? TAnswer::Yes : TAnswer::No;
+}
+
 void TQtDialogs::Inform(QWidget* aParent, const QString& aTitle, const QString& aText) {
     QMessageBox box(QMessageBox::Information, aTitle, aText, QMessageBox::Ok, aParent);
     box.exec();

@@ -19,6 +19,11 @@ public:
     // A confirmation with the buttons Yes, No and Cancel; closing the box
     // answers Cancel.
     virtual TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+    // An information question with the buttons Yes and No; closing the box
+    // answers No.
+    virtual TAnswer AskYesNo(QWidget* aParent, const QString& aTitle, const QString& aText) {
+        return Ask(aParent, aTitle, aText) == TAnswer::Yes ? TAnswer::Yes : TAnswer::No;
+    }
     // An information box with an OK button.
     virtual void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
     // An error box with an OK button.
@@ -39,6 +44,7 @@ public:
 class TQtDialogs : public TDialogs {
 public:
     TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+    TAnswer AskYesNo(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Error(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,

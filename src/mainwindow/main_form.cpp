@@ -20,6 +20,8 @@
 
 #include "mainwindow/curve_commands.h"
 #include "mainwindow/display_widget.h"
+#include "mainwindow/edit_commands.h"
+#include "mainwindow/engagement_commands.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -58,6 +60,8 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateToolBars();
     CreatePanels();
     ConnectActions();
+    new TEditCommands(*this);
+    new TEngagementCommands(*this);
     new TCurveCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
@@ -153,6 +157,11 @@ void TMainForm::Guarded(const std::function<void()>& aCommand) {
 TAnswer TMainForm::AskBox(const QString& aTitle, const QString& aText) {
     TModalScope modal(FModalDepth);
     return FDialogs->Ask(this, aTitle, aText);
+}
+
+TAnswer TMainForm::AskYesNoBox(const QString& aTitle, const QString& aText) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->AskYesNo(this, aTitle, aText);
 }
 
 void TMainForm::InformBox(const QString& aTitle, const QString& aText) {

@@ -95,6 +95,10 @@ public:
     void WriteIniSettings();
     // Ends a running activation and redraws.
     void ActionStopRunExecute();
+    // Shows the activation target (TargetCaption) and the stop rule in the
+    // status panels and checks "Wire Slides in Slot" as the settings say;
+    // called whenever one of them changes.
+    void ShowTargetAndStop();
 
     // For the command groups, tools and dialogs.
     // Records one undo state of the wire (at the chosen undo level) and
@@ -111,6 +115,8 @@ public:
     // Message boxes and the program's dialogs through the seam; the
     // activation pauses while one is open.
     TAnswer AskBox(const QString& aTitle, const QString& aText);
+    // An information question answered Yes or No.
+    TAnswer AskYesNoBox(const QString& aTitle, const QString& aText);
     void InformBox(const QString& aTitle, const QString& aText);
     void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     int ExecDialog(QDialog& aDialog);
@@ -151,7 +157,6 @@ private:
 
     // Settings (main_form_settings.cpp).
     void ApplyWindowPlacement(const TWindowPlacement& aPlacement);
-    void ShowTargetAndStop();
 
     // View mapping (main_form_view.cpp).
     void SyncScrollBars();

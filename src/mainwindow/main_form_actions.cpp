@@ -67,6 +67,9 @@ constexpr TActionText ActionTexts[] = {
     {"MenuEditOptions", "O&ptions...", "Change various program options."},
     {"ActionRun", "&Run", "Run|Start activating the loop."},
     {"ActionStopRun", "&Stop", "Stop|Stop activating the loop."},
+    {"MenuRunWireSlides", "Wire Slides in Slot",
+     "Wire Slides in Slot|In Slot mode the wire slides along the right bracket's slot, free of force along it "
+     "(straight wire with V-bends or step bends). Off: the slot holds the wire end in place (loops)."},
     {"ActionActivationCurve", "Activation &Curve...", "Activation Curve|Force, moment and M/F as the loop deactivates."},
     {"MenuHelpContents", "&Contents", "Open Help file."},
     {"MenuHelpAbout", "&About...", "Information about Torvik."},
@@ -120,7 +123,7 @@ QAction* TMainForm::Action(const QString& aName) const { return FActions.value(a
 void TMainForm::CreateActions() {
     for (const TActionText& t : ActionTexts) NewAction(t.name, t.caption, t.hint);
     for (const char* name : {"MenuViewShowGrid", "MenuViewSnaptoGrid", "MenuViewStrain", "ActionShowMarkers",
-                             "ActionViewImage"})
+                             "ActionViewImage", "MenuRunWireSlides"})
         Action(name)->setCheckable(true);
     Action("MenuViewShowGrid")->setChecked(true);
     Action("MenuViewSnaptoGrid")->setChecked(true);

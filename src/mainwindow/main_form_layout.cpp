@@ -107,8 +107,6 @@ void TMainForm::CreateMenus() {
     AddItem(cut, "ActionCutOneMm");
     cut->addSeparator();
     AddItem(cut, "ActionCutToEnd");
-    bend->setEnabled(false);
-    cut->setEnabled(false);
     AddSeparator(edit, "MenuSep8");
     AddItem(edit, "MenuEditWire");
     AddItem(edit, "MenuEditFreeze");
@@ -143,6 +141,8 @@ void TMainForm::CreateMenus() {
     QMenu* run = AddMenu(nullptr, "MenuRun", "&Run");
     AddItem(run, "ActionRun", "MenuRunRun");
     AddItem(run, "ActionStopRun", "MenuRunStop");
+    AddSeparator(run, "MenuSepSliding");
+    AddItem(run, "MenuRunWireSlides");
     AddSeparator(run, "MenuSepCurve");
     AddItem(run, "ActionActivationCurve", "MenuRunCurve");
 
@@ -370,7 +370,8 @@ void TMainForm::CreatePanels() {
     FPanelAuto = Panel(lower, "PanelAuto", "Auto Stop");
     FPanelInSlot->setAlignment(Qt::AlignCenter);
     FPanelAuto->setAlignment(Qt::AlignCenter);
-    FPanelInSlot->setFixedWidth(std::max(42, FPanelInSlot->sizeHint().width() + 4));
+    // Wide enough for the longest target name, "Slot (sliding)".
+    FPanelInSlot->setFixedWidth(std::max(42, fontMetrics().horizontalAdvance(SlidingTargetName) + 12));
     FPanelAuto->setFixedWidth(std::max(72, fontMetrics().horizontalAdvance("Manual Stop") + 12));
     ApplyHint(FPanelInSlot,
               "Point / Angle / Slot|Double click to change wire activation option (Point contact / Same angulation as "

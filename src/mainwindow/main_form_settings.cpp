@@ -65,8 +65,9 @@ void TMainForm::ApplyWindowPlacement(const TWindowPlacement& aPlacement) {
 }
 
 void TMainForm::ShowTargetAndStop() {
-    FPanelInSlot->setText(QString::fromLatin1(TargetName(FSettings.Activation.TargetMode)));
+    FPanelInSlot->setText(QString::fromLatin1(TargetCaption(FSettings.Activation)));
     FPanelAuto->setText(FSettings.Activation.AutoStop ? "Auto Stop" : "Manual Stop");
+    Action("MenuRunWireSlides")->setChecked(FSettings.Activation.WireSlides);
 }
 
 void TMainForm::WriteIniSettings() {

@@ -16,6 +16,11 @@ constexpr std::string_view General = "General";
 constexpr std::string_view Calculation = "Calculation";
 constexpr std::string_view Wire = "Wire";
 constexpr std::string_view View = "View";
+// How the right bracket's slot holds the wire. A section of its own, so that
+// a settings file without it reads as before and other sections stay as
+// they always were.
+constexpr std::string_view Engagement = "Engagement";
+constexpr std::string_view WireSlidesKey = "Wire Slides in Slot";
 // A section of its own, so that settings files written before it stay valid.
 constexpr std::string_view Tooth = "Tooth";
 
@@ -107,6 +112,8 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
     s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
 
+    // Engagement
+    a.WireSlides = aIni.ReadBool(Engagement, WireSlidesKey, false);
     // Tooth: a distance that does not read or is not positive, and a side
     // that is neither "Up" nor "Down", keep their start values.
     const double distance = ReadReal(aIni, Tooth, "Resistance Distance", "10", 10.0);
@@ -147,6 +154,7 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
 
+    aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
     aIni.WriteString(Tooth, "Resistance Distance", FormatMask(s.Tooth.Distance, "0.00"));
     aIni.WriteString(Tooth, "Roots", s.Tooth.Roots == TRootSide::Down ? "Down" : "Up");
 }

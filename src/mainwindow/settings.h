@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings as the main window, the model and the drawing code
-// read them, and their settings file: sections Calculation, Wire, View and
-// General with every key, value format, default and fallback; the window
+// read them, and their settings file: sections Calculation, Wire, View,
+// General and Engagement with every key, value format, default and fallback; the window
 // placement text "Torvik Rect"; and the first-start copy of the default
 // data. Widget-free, so it is tested without a window.
 
@@ -59,14 +59,14 @@ TWindowPlacement ParseWindowPlacement(std::string_view aText);
 std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int aTop, int aWidth, int aHeight);
 
 // Reads the settings file's keys over aSettings, section by section in the
-// order General, Calculation, Wire, View, so that later keys see earlier
-// results. Unreadable numbers and out-of-range indices fall back as the
+// order General, Calculation, Wire, View, Engagement, so that later keys see
+// earlier results. Unreadable numbers and out-of-range indices fall back as the
 // settings file's rules say; RememberWindowRect follows the placement read.
 // Returns that placement for the window to apply.
 TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& aSettings);
 
 // Writes every key, sections in the order Calculation, Wire, View, General,
-// Tooth.
+// Engagement, Tooth.
 // Other keys of the document (such as "Version") stay.
 void WriteSettings(TIniFile& aIni, const TSettings& aSettings, std::string_view aWindowPlacement);
 

@@ -2,6 +2,10 @@
 // small changes of the load, measures how the wire end moves and turns in
 // response, solves for the change of load that would close the remaining
 // gap to the bracket, and applies a damped share of it.
+//
+// The probes and the final deformation load the wire at the right bracket's
+// point, except in the sliding step, whose load acts where the wire end sits
+// in the slot.
 
 #include <cmath>
 
@@ -39,13 +43,14 @@ struct TStepStart {
     TPointReal C0; // the wire end when the step starts
     double D0;     // its end direction
     TProbes p;
+    TPointReal L;  // where the load acts
 
     TStepStart(const TWire& w, const TBracket& theBr, const TForceMoment& deltaFM)
         : T(*theBr.Origin()), B(theBr.Direction()), C0(w.Corner()), D0(w.EndDirection()),
-          p(Probes(T, B, C0, D0, deltaFM)) {}
+          p(Probes(T, B, C0, D0, deltaFM)), L(T) {}
 
     TResponse Probe(TWire& w, double Fx, double Fy, double Mom) const {
-        w.Deform(T, Fx, Fy, Mom);
+        w.Deform(L, Fx, Fy, Mom);
         const TPointReal c = w.Corner();
         return {c.x - C0.x, c.y - C0.y, AngleDiff(w.EndDirection(), D0)};
     }
@@ -102,6 +107,40 @@ TForceMoment TWire::StepDeform(const TBracket& theBr, const TForceMoment& aFM, c
 
     TForceMoment step(theBr.Origin(), CheckFinite(p.sx * k1 / 5), CheckFinite(p.sy * k2 / 5), CheckFinite(p.sm * k3 / 5));
     Deform(s.T, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
+    return step;
+}
+
+TForceMoment TWire::StepDeformSliding(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM) {
+    // The slot step without its equation along the slot: one force probe
+    // across the slot and the moment probe, in the slot step's order, sized
+    // and signed as its probes are; a damped fifth of the solve applied.
+    TStepStart s(*this, theBr, deltaFM);
+    s.L = *aFM.origin;
+    // Across the slot: the left-hand normal of the bracket's direction.
+    const double nx = -std::sin(s.B), ny = std::cos(s.B);
+    const auto across = [nx, ny](double dx, double dy) { return nx * dx + ny * dy; };
+    const double en = across(s.T.x - s.C0.x, s.T.y - s.C0.y);
+    const double ea = AngleDiff(s.B, s.D0);
+    const double dn = across(deltaFM.x, deltaFM.y);
+    const double pn = dn != 0 ? std::abs(0.1 * dn) : 0.1;
+    const double sn = en >= 0 ? pn : -pn;
+    const double sm = s.p.sm;
+
+    const TResponse r1 = s.Probe(*this, aFM.x + sn * nx, aFM.y + sn * ny, aFM.m);
+    const TResponse r2 = s.Probe(*this, aFM.x, aFM.y, aFM.m + sm);
+    const double dn1 = across(r1.dx, r1.dy), da1 = r1.da;
+    const double dn2 = across(r2.dx, r2.dy), da2 = r2.da;
+
+    // k1 * (dn1, da1) + k2 * (dn2, da2) = (en, ea).
+    const double det = dn1 * da2 - dn2 * da1;
+    const double k1 = CheckedDivide(en * da2 - ea * dn2, det);
+    const double k2 = CheckedDivide(dn1 * ea - da1 * en, det);
+
+    const double fn = CheckFinite(sn * k1 / 5);
+    // Adding 0 turns a negative zero into zero, so that a force along an
+    // axis reads 0 rather than -0.
+    TForceMoment step(aFM.origin, fn * nx + 0.0, fn * ny + 0.0, CheckFinite(sm * k2 / 5));
+    Deform(s.L, aFM.x + step.x, aFM.y + step.y, aFM.m + step.m);
     return step;
 }
 

@@ -58,11 +58,13 @@ TActivationCurve::TActivationCurve(const TDesign& aDesign, const TCurveSettings&
     FRunSettings.AutoStop = true;
     FRunSettings.ToleranceDistance = s.ToleranceDistance;
     FRunSettings.ToleranceAngle = s.ToleranceAngle;
+    FRunSettings.WireSlides = s.WireSlides;
 
     FDesign = CopyDesign(aDesign);
     TDesign& d = *FDesign;
-    // The curve starts from the design as drawn: no load, the wire at rest.
-    d.RightForce.x = d.RightForce.y = d.RightForce.m = 0;
+    // The curve starts from the design as drawn: no load, the wire at rest,
+    // the load's point at the bracket's.
+    d.RightForce = TForceMoment(d.RightBracket.Origin(), 0, 0, 0);
     d.CurrentWire->Unload();
     d.CalcLeftForce();
     FStart = d.CurrentWire->Corner();
@@ -104,8 +106,7 @@ void TActivationCurve::BeginStep() {
     // responses against a shape that belongs to the load. Without this the
     // shift of the load's point would be read as the response to a tiny
     // probe, and the first correction would be wild.
-    const TForceMoment& load = d.RightForce;
-    d.CurrentWire->Deform(*d.RightBracket.Origin(), load.x, load.y, load.m);
+    d.DeformUnderLoad();
     d.CalcLeftForce();
 }
 
@@ -154,6 +155,7 @@ void TActivationCurve::EndStep(TStepEnd aEnd, const std::string& aDetail) {
     s.leftDirection = d.LeftBracket.Direction();
     s.rightOrigin = *d.RightBracket.Origin();
     s.leftOrigin = *d.LeftBracket.Origin();
+    s.rightLoadPoint = *d.RightForce.origin;
     s.right = LoadOf(d.RightForce);
     s.left = LoadOf(d.LeftForce);
     s.maxStrain = d.CurrentWire->MaxStrain();

@@ -35,6 +35,8 @@ struct TCurveSettings {
     double ToleranceDistance = 0.001;               // mm
     double ToleranceAngle = 0.01 * Pi / 180.0;      // radians
     int MaxIterations = 10000;                      // per step
+    // With Slot: the wire slides along the slot, as the run takes it.
+    bool WireSlides = false;
 };
 
 // How a step ended.
@@ -67,6 +69,9 @@ struct TCurveStep {
     double leftDirection = 0;   // the left bracket's direction, radians
     TPointReal rightOrigin;   // the target's point, mm
     TPointReal leftOrigin;    // the left bracket's point, mm
+    // Where the right load acts: the target's point, or where a sliding
+    // wire's end sits in the slot. The right moment is taken about it.
+    TPointReal rightLoadPoint;
     TBracketLoad right, left;
     double maxStrain = 0;     // radians
     int iterations = 0;
@@ -101,6 +106,8 @@ public:
     bool Complete() const;
     const std::vector<TCurveStep>& Steps() const { return FSteps; }
     const TCurveSettings& Settings() const { return FSettings; }
+    // The run settings each step uses: the target and the tolerances.
+    const TActivationSettings& RunSettings() const { return FRunSettings; }
     // |T - E| (mm) and AngleDiff(B, D) (radians).
     double PathLength() const { return FPathLength; }
     double PathTurn() const { return FPathTurn; }

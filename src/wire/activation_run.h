@@ -21,6 +21,9 @@ inline constexpr std::array<const char*, 3> TargetNames = {"Point", "Angle", "Sl
 // slot and named so.
 const char* TargetName(int aTargetMode);
 
+// The name of the slot target while the wire slides along the slot.
+inline constexpr const char* SlidingTargetName = "Slot (sliding)";
+
 // Above this strain (10 degrees) a run stops as overstrained.
 constexpr double MaxElasticStrain = 0.17453292519943295;
 
@@ -32,7 +35,19 @@ struct TActivationSettings {
     bool AutoStop = true;
     double ToleranceDistance = 0.1;                   // mm
     double ToleranceAngle = Pi / 180.0;  // radians
+    // With the slot target: the slot holds the wire end across itself and in
+    // its direction but lets it slide along, so the load has no force along
+    // the slot (a straight wire with bends). Otherwise the slot also fixes
+    // the end's place along it (a loop pulled open and tied back).
+    bool WireSlides = false;
 };
+
+// Whether a run with these settings uses the sliding target: the slot target
+// with WireSlides set.
+bool SlidingTarget(const TActivationSettings& aSettings);
+// The name of the target the settings select: TargetName of the mode, or
+// SlidingTargetName. The status panel and the reports show it.
+const char* TargetCaption(const TActivationSettings& aSettings);
 
 enum class TStopReason {
     None,        // the run goes on
@@ -53,6 +68,14 @@ struct TIterationResult {
 // absolute angle (radians) between its end direction and the bracket's.
 double EndDistance(const TDesign& aDesign);
 double EndAngle(const TDesign& aDesign);
+// The wire end's offset (mm) from the right bracket's point across its slot,
+// positive towards the bracket direction's left-hand normal (-sin, cos), and
+// along it, positive in the bracket's direction.
+double EndOffsetAcross(const TDesign& aDesign);
+double EndOffsetAlong(const TDesign& aDesign);
+// The foot of the wire end on the line of the right bracket's slot: where a
+// sliding wire takes its load.
+TPointReal SlotFoot(const TDesign& aDesign);
 
 class TActivationRun {
 public:
@@ -65,6 +88,13 @@ public:
     // limit tested. After an error RightForce is as it was before the step
     // and the wire is deformed under it again (or unloaded if even that
     // fails), so the picture matches the numbers.
+    //
+    // For the sliding target the load is first put where the wire end sits
+    // in the slot, on a point of its own, with the force along the slot taken
+    // off: the slot cannot hold it. For the other targets a load left at such
+    // a point returns to the bracket's point. Both moves keep the moment
+    // about the new point, so the wire keeps its shape when only the point
+    // changes.
     TIterationResult Iterate(TDesign& aDesign, const TActivationSettings& aSettings);
 
     int Iterations() const { return FIterations; }

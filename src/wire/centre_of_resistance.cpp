@@ -28,6 +28,9 @@ TMovement MovementForRatio(double r) {
 namespace {
 
 constexpr double UprightSlot = 1e-5;  // radians
+// Below this share of the force, the force across the tooth's axis is taken
+// as none.
+constexpr double NoTipping = 1e-6;
 
 }  // namespace
 
@@ -61,7 +64,11 @@ TResistanceLoad AtCentreOfResistance(const TPointReal& aOrigin, double aDirectio
     result.centre = TPointReal(aOrigin.x + h * n.x, aOrigin.y + h * n.y);
     // n x F: the force's share across the tooth's long axis, signed by the
     // roots' side.
-    const double tipping = n.x * aFy - n.y * aFx;
+    double tipping = n.x * aFy - n.y * aFx;
+    // A force along the long axis keeps a residue across it, from rounding
+    // and from the solver's tolerances; a millionth of the force tips no
+    // tooth, and must not make the ratio huge.
+    if (std::abs(tipping) <= NoTipping * std::hypot(aFx, aFy)) tipping = 0;
     result.moment = aM - h * tipping;
     if (aFx == 0 && aFy == 0 && aM == 0) {
         result.movement = TMovement::None;

@@ -77,7 +77,9 @@ TPointReal CentreOfResistance(const TPointReal& aOrigin, double aDirection, cons
 struct TResistanceLoad {
     TPointReal centre;            // mm
     double moment = 0;            // cN.mm about the centre, same sense as the bracket's moment
-    std::optional<double> ratio;  // r; empty without a tipping force (n x F = 0) or with h = 0
+    // r; empty without a tipping force (|n x F| at most a millionth of |F|)
+    // or with h = 0.
+    std::optional<double> ratio;
     TMovement movement = TMovement::None;
 };
 

@@ -73,7 +73,12 @@ void AddCentreCells(std::vector<TCurveCell>& r, const TResistanceLoad& c) {
 const char* RootSideName(TRootSide aRoots) { return aRoots == TRootSide::Up ? "up" : "down"; }
 
 TResistanceLoad RightCentre(const TCurveStep& s, const TToothSettings& aTooth) {
-    return AtCentreOfResistance(s.rightOrigin, s.rightDirection, s.right.x, s.right.y, s.right.m, aTooth);
+    // The moment about the bracket's point first: a sliding wire's load acts
+    // beside it, where the wire end sits in the slot.
+    const TPointReal& p = s.rightLoadPoint;
+    const TPointReal& t = s.rightOrigin;
+    const double m = s.right.m + (p.x - t.x) * s.right.y - (p.y - t.y) * s.right.x;
+    return AtCentreOfResistance(t, s.rightDirection, s.right.x, s.right.y, m, aTooth);
 }
 
 TResistanceLoad LeftCentre(const TCurveStep& s, const TToothSettings& aTooth) {

@@ -2,7 +2,10 @@
 // The design being edited and activated: the wire, the two brackets, the
 // load applied at the right bracket and its balance at the left bracket.
 // The wire starts at the left bracket's origin point, and each force acts at
-// its bracket's origin point: all three are the same shared objects.
+// its bracket's origin point: all three are the same shared objects. Only a
+// wire sliding in the right bracket's slot takes its load where its end sits
+// in the slot: RightForce then has a point of its own, and the bracket's
+// point stays where the bracket is.
 
 #include <memory>
 
@@ -28,8 +31,19 @@ struct TDesign {
     // Gives the wire the left bracket's direction minus pi and its origin
     // point as its start, and attaches the forces to the brackets' points.
     void AttachToBrackets();
-    // LeftForce := the equilibrium of RightForce about the left bracket.
+    // LeftForce := the equilibrium of RightForce, taken at its own point of
+    // application, about the left bracket.
     void CalcLeftForce();
+
+    // Whether RightForce acts at the right bracket's origin point (shared).
+    bool LoadAtBracket() const { return RightForce.origin == RightBracket.Origin(); }
+    // Deforms the wire under RightForce at its point of application.
+    void DeformUnderLoad();
 };
+
+// The same load acting at aPoint (which it shares): the force unchanged, the
+// moment taken about the new point in the direction sense (from +x towards
+// +y) that the wire's mechanics use, so a wire keeps its shape under it.
+TForceMoment LoadMovedTo(const TForceMoment& aLoad, TPointRef aPoint);
 
 }  // namespace torvik

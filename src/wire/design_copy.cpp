@@ -36,6 +36,10 @@ std::unique_ptr<TDesign> CopyDesign(const TDesign& aDesign) {
     to.SetDirection(from.Direction());
     to.dirty = from.dirty;
 
+    // A sliding wire's load acts where its end sits in the slot, on a point
+    // of its own: the copy gets its own point there too.
+    if (!aDesign.LoadAtBracket())
+        d->RightForce.origin = MakePoint(aDesign.RightForce.origin->x, aDesign.RightForce.origin->y);
     d->RightForce.x = aDesign.RightForce.x;
     d->RightForce.y = aDesign.RightForce.y;
     d->RightForce.m = aDesign.RightForce.m;

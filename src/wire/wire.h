@@ -103,6 +103,9 @@ public:
     TForceMoment StepDeformPoint(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM);
     TForceMoment StepDeformAngle(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM);
     TForceMoment StepDeform(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM);
+    // The slot step for a wire that slides along the slot: the load acts at
+    // aFM's own point and changes only across the slot and in its moment.
+    TForceMoment StepDeformSliding(const TBracket& theBr, const TForceMoment& aFM, const TForceMoment& deltaFM);
 
 private:
     struct TSegState {

@@ -54,9 +54,23 @@ TEST(CliOptions, ReadsGoodInput) {
     EXPECT_EQ(r.Stock.Size.CrossB, 6);
     EXPECT_EQ(r.Settings.ToleranceDistance, 0);
 
+    // The sliding slot is the slot target with the wire sliding; a later
+    // --target replaces it.
+    const TCliOptions sl = ParseOptions({"w.tvk", "--target", "sliding"});
+    EXPECT_EQ(sl.Settings.TargetMode, TargetSlot);
+    EXPECT_TRUE(sl.Settings.WireSlides);
+    EXPECT_STREQ(TargetOptionName(sl.Settings), "sliding");
+    const TCliOptions fixed = ParseOptions({"w.tvk", "--target=sliding", "--target=slot"});
+    EXPECT_EQ(fixed.Settings.TargetMode, TargetSlot);
+    EXPECT_FALSE(fixed.Settings.WireSlides);
+    EXPECT_STREQ(TargetOptionName(fixed.Settings), "slot");
+    EXPECT_FALSE(ParseOptions({"w.tvk", "--target", "sliding", "--target", "point"}).Settings.WireSlides);
+    EXPECT_FALSE(d.Settings.WireSlides);
+
     // --help needs no design file.
     EXPECT_TRUE(ParseOptions({"--help"}).Help);
     EXPECT_NE(UsageText().find("--max-iterations"), std::string::npos);
+    EXPECT_NE(UsageText().find("point|angle|slot|sliding"), std::string::npos);
 }
 
 TEST(CliOptions, RejectsBadInput) {
@@ -67,6 +81,7 @@ TEST(CliOptions, RejectsBadInput) {
         {"a.tvk", "-x"},                             // unknown short option
         {"a.tvk", "--target"},                       // missing value
         {"a.tvk", "--target", "corner"},
+        {"a.tvk", "--target", "slide"},
         {"a.tvk", "--format", "xml"},
         {"a.tvk", "--material", "Steel"},            // not a built-in name
         {"a.tvk", "--cross-section", "0.020"},

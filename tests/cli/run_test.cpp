@@ -80,6 +80,17 @@ protected:
         SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
         return file;
     }
+    // A straight wire of 15 mm from the left bracket at (10, 10) with a V-bend
+    // of theta at a mm; the right bracket on the left one's line at 15 mm.
+    std::string WriteVBend(const std::string& name, double a, double theta) {
+        TDesign d(0.25, DefaultStock());
+        for (int i = 1; i < 60; ++i) d.CurrentWire->AddSeg(0.25, 0);
+        d.CurrentWire->BendSeg(static_cast<int>(std::lround(a / 0.25)) - 1, theta);
+        d.RightBracket.Origin()->SetXY(25, 10);
+        const std::string file = (dir / name).string();
+        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        return file;
+    }
     std::string Write(const std::string& name, const std::string& text) {
         const std::string file = (dir / name).string();
         std::ofstream(file) << text;
@@ -128,6 +139,38 @@ TEST_F(CliRun, SlotRunMeetsTheTargetAndReportsJson) {
     EXPECT_NE(header.find("left_m_over_fx,distance_mm,angle_deg,max_strain_deg"), std::string::npos);
     EXPECT_EQ(std::count(header.begin(), header.end(), ','), std::count(row.begin(), row.end(), ','));
     EXPECT_EQ(row.rfind("tolerance,,", 0), 0u);
+    EXPECT_NE(row.find(",slot,"), std::string::npos) << row;
+    EXPECT_EQ(JsonValue(j, "target"), "\"slot\"");
+}
+
+TEST_F(CliRun, SlidingRunGivesTheVBendCouples) {
+    // A 2 degree V-bend at a tenth of the span: the bracket couples of
+    // linear beam theory, 2 EI theta (2L - 3a) / L^2 at the left bracket and
+    // a right-to-left ratio of 0.41, with no force along the slot.
+    const std::string file = WriteVBend("v.tvk", 1.5, ToRadians(2));
+    const std::string args = "'" + file + "' --target sliding --tolerance-distance 0.0001 --tolerance-angle 0.001";
+    const TOutput r = RunProgram(args + " --format json");
+    ASSERT_EQ(r.status, 0) << r.text;
+    const std::string& j = r.text;
+    EXPECT_EQ(JsonValue(j, "target"), "\"sliding\"");
+    const auto right = j.find("\"right\": {"), left = j.find("\"left\": {");
+    const double EI = TWireSeg(nullptr, 1, 0, 0, DefaultStock()).Stiffness(), L = 15, a = 1.5;
+    const double want = 2 * EI * ToRadians(2) * (2 * L - 3 * a) / (L * L);
+    EXPECT_NEAR(JsonNumber(j, "m", left), want, 0.005 * want);
+    EXPECT_NEAR(JsonNumber(j, "m", right) / JsonNumber(j, "m", left), 0.41, 0.005);
+    EXPECT_EQ(JsonValue(j, "x", right), "0");
+    EXPECT_EQ(JsonValue(j, "x", left), "0");
+    EXPECT_LE(std::abs(JsonNumber(j, "across_mm")), 0.0001);
+    EXPECT_LT(JsonNumber(j, "along_mm"), 0);  // the bent wire is short of the bracket's point
+
+    const TOutput text = RunProgram(args);
+    ASSERT_EQ(text.status, 0) << text.text;
+    EXPECT_NE(text.text.find("Target:         Slot (sliding), tolerances"), std::string::npos) << text.text;
+    EXPECT_NE(text.text.find("In the slot:    "), std::string::npos) << text.text;
+    EXPECT_NE(text.text.find("force x 0.000 cN"), std::string::npos) << text.text;
+    const TOutput csv = RunProgram(args + " --format csv");
+    EXPECT_NE(csv.text.find(",max_strain_deg,target,across_mm,along_mm\n"), std::string::npos) << csv.text;
+    EXPECT_NE(csv.text.find(",sliding,"), std::string::npos) << csv.text;
 }
 
 TEST_F(CliRun, AngleRunHasNoForceSoTheRatiosAreNull) {

@@ -25,14 +25,14 @@ namespace torvik::test {
 
 // One box the window showed.
 struct TShownBox {
-    QString kind;  // "ask", "inform", "error", "open", "save", "dialog"
+    QString kind;  // "ask", "askYesNo", "inform", "error", "open", "save", "dialog"
     QString title;
     QString text;
 };
 
 class TScriptedDialogs : public TDialogs {
 public:
-    std::deque<TAnswer> answers;     // for Ask; Cancel when empty
+    std::deque<TAnswer> answers;     // for Ask and AskYesNo; Cancel (No) when empty
     std::deque<QString> openNames;   // for GetOpenFileName; cancelled when empty
     std::deque<QString> saveNames;   // for GetSaveFileName; cancelled when empty
     std::vector<TShownBox> shown;
@@ -47,6 +47,10 @@ public:
     TAnswer Ask(QWidget*, const QString& aTitle, const QString& aText) override {
         Record("ask", aTitle, aText);
         return Take(answers, TAnswer::Cancel);
+    }
+    TAnswer AskYesNo(QWidget*, const QString& aTitle, const QString& aText) override {
+        Record("askYesNo", aTitle, aText);
+        return Take(answers, TAnswer::No) == TAnswer::Yes ? TAnswer::Yes : TAnswer::No;
     }
     void Inform(QWidget*, const QString& aTitle, const QString& aText) override { Record("inform", aTitle, aText); }
     void Error(QWidget*, const QString& aTitle, const QString& aText) override { Record("error", aTitle, aText); }

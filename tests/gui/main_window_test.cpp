@@ -163,7 +163,8 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
               QStringList({"ActionBendWire10L", "ActionBendWire10R", "ActionBendWire1L", "ActionBendWire1R",
                            "ActionBendWireUser"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuRun")),
-              QStringList({"MenuRunRun", "MenuRunStop", "MenuSepCurve", "MenuRunCurve"}));
+              QStringList({"MenuRunRun", "MenuRunStop", "MenuSepSliding", "MenuRunWireSlides", "MenuSepCurve",
+                           "MenuRunCurve"}));
     QStringList menus;
     for (QAction* a : form.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Run", "&Help"}));

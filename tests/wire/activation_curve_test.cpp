@@ -319,9 +319,9 @@ TEST(ActivationCurveTest, StepsEndForEveryReasonAndRatesAreDifferences) {
     for (const TCurveStep& step : none.Steps()) EXPECT_FALSE(step.rate.has_value());
 
     // Settings out of range are refused.
-    for (const auto& bad : {TCurveSettings{0}, TCurveSettings{MaxCurveSteps + 1}, TCurveSettings{5, TargetSlot, -1},
-                            TCurveSettings{5, TargetSlot, 0.001, std::nan("")},
-                            TCurveSettings{5, TargetSlot, 0.001, 0.001, 0}})
+    for (const auto& bad : {TCurveSettings{.Steps = 0}, TCurveSettings{.Steps = MaxCurveSteps + 1},
+                            TCurveSettings{.ToleranceDistance = -1}, TCurveSettings{.ToleranceAngle = std::nan("")},
+                            TCurveSettings{.MaxIterations = 0}})
         EXPECT_THROW(TActivationCurve(d, bad), std::invalid_argument);
 }
 
@@ -347,4 +347,49 @@ TEST(ActivationCurveTest, CopiesKeepTheShapeOnPointsOfTheirOwn) {
     c->CurrentWire->Unload();
     EXPECT_EQ(d.LeftBracket.Origin()->x, 10);
     EXPECT_NE(d.CurrentWire->MaxStrain(), 0);
+}
+
+TEST(ActivationCurveTest, SlidingSlotStepsCarryNoForceAlongTheSlot) {
+    // A straight 15 mm wire with a 2 degree V-bend 1.5 mm from the left
+    // bracket, the right bracket on the left one's line: engaged in a slot
+    // it slides along.
+    TDesign d(0.25, DefaultStock());
+    TWire& w = *d.CurrentWire;
+    for (int i = 1; i < 60; ++i) w.AddSeg(0.25, 0);
+    w.BendSeg(5, ToRadians(2));
+    d.RightBracket.Origin()->SetXY(25, 10);
+    d.RightBracket.SetDirection(0);
+    TCurveSettings s;
+    s.Steps = 4;
+    s.WireSlides = true;
+    s.ToleranceDistance = 1e-6;
+    s.ToleranceAngle = 1e-5;
+    TActivationCurve curve(d, s);
+    curve.Run();
+    ASSERT_TRUE(curve.Complete());
+    EXPECT_TRUE(SlidingTarget(curve.RunSettings()));
+    for (const TCurveStep& st : curve.Steps()) {
+        // No force along the step's slot, and the load acts on its line.
+        const double b = st.rightDirection;
+        EXPECT_NEAR(st.right.x * std::cos(b) + st.right.y * std::sin(b), 0, 1e-9 * (1 + std::abs(st.right.y)));
+        const TPointReal& p = st.rightLoadPoint;
+        const TPointReal& t = st.rightOrigin;
+        EXPECT_NEAR(-std::sin(b) * (p.x - t.x) + std::cos(b) * (p.y - t.y), 0, 1e-9);
+    }
+    EXPECT_EQ(curve.Steps().back().rightDirection, 0);
+    const TCurveStep& last = curve.Steps().back();
+    EXPECT_NE(last.rightLoadPoint, last.rightOrigin);  // the end slid along the slot
+
+    // The last step is the plain sliding activation.
+    TActivationSettings plain = curve.RunSettings();
+    const auto fresh = CopyDesign(d);
+    ASSERT_EQ(PlainActivation(*fresh, plain), TStepEnd::Met);
+    EXPECT_LT(std::abs(last.right.y - fresh->RightForce.y) / std::abs(fresh->RightForce.y), 0.005);
+    const double freshAtBracket = LoadMovedTo(fresh->RightForce, fresh->RightBracket.Origin()).m;
+    const double lastAtBracket =
+        LoadMovedTo(TForceMoment(MakePoint(last.rightLoadPoint.x, last.rightLoadPoint.y), last.right.x, last.right.y,
+                                 last.right.m),
+                    MakePoint(last.rightOrigin.x, last.rightOrigin.y))
+            .m;
+    EXPECT_LT(std::abs(lastAtBracket - freshAtBracket) / std::abs(freshAtBracket), 0.005);
 }

@@ -70,7 +70,14 @@ TEST(CentreOfResistanceTest, ThreeLoadingsWithTheRootsUpAndDown) {
     // normal towards the roots, and so the ratio, is the same.
     EXPECT_EQ(CentreOfResistance(bracket, Pi, up), TPointReal(20, 0));
     EXPECT_DOUBLE_EQ(*AtCentreOfResistance(bracket, Pi, 50, 0, 500, up).ratio, 1);
-    // A force along the tooth's axis passes through the centre; no load is no movement.
+    // A force along the tooth's axis passes through the centre, also when
+    // the axis is tilted and rounding leaves a residue across it; no load is
+    // no movement.
+    const double tilt = 0.3;
+    const TResistanceLoad axial =
+        AtCentreOfResistance(bracket, tilt, 40 * std::sin(tilt), -40 * std::cos(tilt), 25, up);
+    EXPECT_FALSE(axial.ratio.has_value());
+    EXPECT_EQ(axial.movement, TMovement::Rotation);
     EXPECT_EQ(AtCentreOfResistance(bracket, 0, 0, 30, 0, up).movement, TMovement::Translation);
     EXPECT_EQ(AtCentreOfResistance(bracket, 0, 0, 0, 0, up).movement, TMovement::None);
     EXPECT_STREQ(MovementName(TMovement::None), "no load");
