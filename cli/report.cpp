@@ -135,7 +135,6 @@ std::string TextLoad(const char* title, const TLoadReport& l) {
 }  // namespace
 
 std::optional<double> MomentOverForce(const TLoadReport& aLoad) { return Quotient(aLoad.m, Magnitude(aLoad)); }
-// As the window's read-out: the moment over the size of Fx.
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, std::abs(aLoad.x)); }
 
 std::string DesignLines(int aSegments, const TCliOptions& o) {

@@ -10,8 +10,9 @@
 
 namespace torvik::cli {
 
-// Moment-to-force ratios (mm): m / |F| and m / |Fx| as the window's read-out
-// shows them, empty when the divisor is zero or the quotient is not finite.
+// Moment-to-force ratios (mm): m / |F| and m / |Fx|, as the program's
+// force read-out shows them; empty when the divisor is zero or the quotient
+// is not finite.
 std::optional<double> MomentOverForce(const TLoadReport& aLoad);
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
 

@@ -35,4 +35,8 @@ void TDisplayWidget::mouseReleaseEvent(QMouseEvent* aEvent) {
     if (OnMouseRelease) OnMouseRelease(aEvent);
 }
 
+void TDisplayWidget::leaveEvent(QEvent*) {
+    if (OnLeave) OnLeave();
+}
+
 }  // namespace torvik

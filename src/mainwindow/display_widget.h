@@ -23,6 +23,8 @@ public:
     std::function<void(QMouseEvent*)> OnMouseRelease;
     // After the image has taken the new size.
     std::function<void()> OnResize;
+    // The mouse left the widget.
+    std::function<void()> OnLeave;
 
 protected:
     void paintEvent(QPaintEvent* aEvent) override;
@@ -30,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent* aEvent) override;
     void mouseMoveEvent(QMouseEvent* aEvent) override;
     void mouseReleaseEvent(QMouseEvent* aEvent) override;
+    void leaveEvent(QEvent* aEvent) override;
 
 private:
     QImage FImage;

@@ -19,9 +19,14 @@
 #include <QTimer>
 
 #include "mainwindow/curve_commands.h"
+#include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
 #include "mainwindow/engagement_commands.h"
+#include "mainwindow/info_commands.h"
+#include "mainwindow/tool_dispatch.h"
+#include "mainwindow/force_commands.h"
+#include "mainwindow/options_command.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -59,10 +64,14 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreateMenus();
     CreateToolBars();
     CreatePanels();
+    CreateTools();
     ConnectActions();
     new TEditCommands(*this);
     new TEngagementCommands(*this);
     new TCurveCommands(*this);
+    new TInfoCommands(*this);
+    new TForceCommands(*this);
+    new TOptionsCommand(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
 
@@ -70,9 +79,6 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     FRunTimer->setObjectName("RunTimer");
     FRunTimer->setInterval(0);
     connect(FRunTimer, &QTimer::timeout, this, [this] { Guarded([this] { RunIteration(); }); });
-
-    FZoomBand.pen = TPen{colors::Black, 0, TPenStyle::Dot, TPenMode::NotXor};
-    FZoomBand.brush = TBrush{colors::White, TBrushStyle::Clear};
 
     // The settings are read before the first design is made, so that it gets
     // the saved material, cross-section and segment size as New does.
@@ -88,9 +94,8 @@ TMainForm::~TMainForm() {
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
 void TMainForm::ResetNew() {
+    FTools->DesignReplaced();
     FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
-    FBracketMarkers.clear();
-    FSelectedBracket = nullptr;
     FCurrentFileName.clear();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");
@@ -103,6 +108,8 @@ void TMainForm::showEvent(QShowEvent* aEvent) {
     QMainWindow::showEvent(aEvent);
     if (FShown) return;
     FShown = true;
+    // Keys go to the design, not to the zoom box, until the user chooses.
+    FDisplay->setFocus();
     Guarded([this] {
         ZoomCenterInDisplay(2000, 0, 0);
         PostZoomTextMessage();

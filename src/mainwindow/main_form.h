@@ -21,6 +21,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include "mainwindow/dialogs_seam.h"
@@ -28,6 +29,7 @@
 #include "mainwindow/settings.h"
 #include "render/shapes.h"
 #include "render/view_mapping.h"
+#include "tools/tool.h"
 #include "wire/activation_run.h"
 #include "wire/design.h"
 
@@ -46,18 +48,9 @@ class QDialog;
 namespace torvik {
 
 class TDisplayWidget;
-
-// Tools, by the tag of their actions.
-enum TToolNumber : int {
-    ToolBracket = 0,
-    ToolRotate = 1,
-    ToolSpool = 2,
-    ToolCutter = 3,
-    ToolPlier = 4,
-    ToolZoom = 5,
-    ToolPencil = 6,
-    ToolImage = 7
-};
+class THelpWindow;
+class TDisplayKeys;
+class TToolDispatch;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -75,7 +68,8 @@ public:
     const TViewMapping& Mapping() const { return FMapping; }
     bool Running() const { return FRunning; }
     const QString& CurrentFileName() const { return FCurrentFileName; }
-    int CurrentTool() const { return FCurrentTool; }
+    // The current tool's number (TToolNumber), the tag of its action.
+    int CurrentTool() const;
     int SelectedNode() const { return FSelectedNode; }
     const QImage& DisplayImage() const;
     // The action (or menu item) of that object name; null when there is none.
@@ -175,19 +169,18 @@ private:
 
     // Display (main_form_display.cpp).
     TViewSettings CurrentViewSettings() const;
-    void DrawZoomBand();
+    // The force read-out panels, sized to their texts.
+    void DrawStatusForces();
     void MenuEditCopyClick();
 
-    // Tools (main_form_tools.cpp).
+    // Tools (main_form_tools.cpp; the tools themselves in tool_dispatch.cpp
+    // and the core, their keys in display_keys.cpp).
+    void CreateTools();
     void ActionToolExecute(QAction* aAction);
     void SelectTool(QAction* aAction);
     void DisplayMouseDown(QMouseEvent* aEvent);
     void DisplayMouseMove(QMouseEvent* aEvent);
     void DisplayMouseUp(QMouseEvent* aEvent);
-    TPoint MouseToLogical(QMouseEvent* aEvent) const;
-    void ZoomInDown(Qt::MouseButton aButton, int X, int Y);
-    void ZoomInMove(int X, int Y);
-    void ZoomInUp(int X, int Y);
 
     // Files (main_form_files.cpp).
     void ActionFileNewExecute();
@@ -224,14 +217,8 @@ private:
 
     // View and tool state.
     QString FCurrentFileName;
-    int FCurrentTool = ToolBracket;
     int FSelectedNode = 0;
     bool FImageVisible = true;
-    std::vector<TMarker> FBracketMarkers;
-    const TBracket* FSelectedBracket = nullptr;
-    bool FDragging = false;
-    TRectangle FZoomBand;
-    bool FZoomBandShown = false;
     bool FShown = false;
     bool FUpdatingScrollBars = false;
 
@@ -250,6 +237,12 @@ private:
     QLabel* FPanelForceRight = nullptr;
     QWidget* FPanelLeft = nullptr;
     QSplitter* FSplitter = nullptr;
+    // Made at the first help request (main_form_help.cpp).
+    QPointer<THelpWindow> FHelpWindow;
+
+    // The mouse tools and their keys; the keys go first.
+    std::unique_ptr<TToolDispatch> FTools;
+    std::unique_ptr<TDisplayKeys> FKeys;
 };
 
 }  // namespace torvik

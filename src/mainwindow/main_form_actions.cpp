@@ -103,6 +103,7 @@ constexpr const char* WorkingCommands[] = {
     "ActionFileNew", "ActionFileOpen", "ActionFileSave", "MenuFileSaveAs", "ActionFileExit", "ActionUndo",
     "ActionRedo", "MenuEditCopy", "MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll",
     "MenuViewShowGrid", "MenuViewSnaptoGrid", "ActionRun", "ActionStopRun", "ActionToolZoom", "ActionToolBracket",
+    "ActionToolSpool", "ActionToolCutter", "ActionToolPlier", "ActionToolPencil", "ActionToolImageMove",
 };
 
 }  // namespace

@@ -1,11 +1,15 @@
 // Display composition: every redraw fills the off-screen image with white,
 // draws the design layers through the view mapping and shows the image in
-// one copy. Also the bracket markers, the Show Grid command and the
-// clipboard picture (a true-size SVG with a PNG of the same drawing).
+// one copy; an idle redraw also rewrites the force read-out. Also the
+// bracket markers, the Show Grid command and the clipboard picture (a
+// true-size SVG with a PNG of the same drawing).
+
+#include <utility>
 
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -13,7 +17,9 @@
 #include <QSvgGenerator>
 
 #include "mainwindow/display_widget.h"
+#include "mainwindow/force_readout.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/tool_dispatch.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
 
@@ -47,7 +53,7 @@ TViewSettings TMainForm::CurrentViewSettings() const {
 }
 
 void TMainForm::DrawDisplay() {
-    if (!FDisplay || !FDesign) return;
+    if (!FDisplay || !FDesign || !FTools) return;
     QImage& image = FDisplay->Image();
     image.fill(Qt::white);
     {
@@ -55,30 +61,34 @@ void TMainForm::DrawDisplay() {
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(FMapping);
-        DrawDesignLayers(canvas, SceneOf(*FDesign, &FBracketMarkers), CurrentViewSettings(), FSettings.ShowGrid,
-                         FSettings.GridDensity, true);
-        // A zoom band being dragged stays on the image until it is erased.
-        if (FZoomBandShown) FZoomBand.Draw(canvas);
+        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers()), CurrentViewSettings(),
+                         FSettings.ShowGrid, FSettings.GridDensity, true);
+        // A ghost or zoom band being dragged stays on the image until the
+        // tool erases it.
+        FTools->DrawGesture(canvas);
     }
-    // The force read-out is left empty during a run.
-    if (!FRunning) {
-        FPanelForceLeft->clear();
-        FPanelForceRight->clear();
-    }
+    // During a run the read-out keeps the loads of the last idle redraw;
+    // the redraw of Stop shows the final ones.
+    if (!FRunning) DrawStatusForces();
     FDisplay->update();
 }
 
-void TMainForm::DrawZoomBand() {
-    QPainter painter(&FDisplay->Image());
-    TQtCanvas canvas(painter);
-    canvas.SetMapping(FMapping);
-    FZoomBand.Draw(canvas);
-    FDisplay->update();
+void TMainForm::DrawStatusForces() {
+    const QFontMetrics metrics = fontMetrics();
+    const QString left = ForceReadoutText(FDesign->LeftForce);
+    const QString right = ForceReadoutText(FDesign->RightForce);
+    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
+    // Each panel is as wide as its text, or narrower when the window is: a
+    // huge number is cut off rather than widening the window.
+    for (const auto& [panel, text] : {std::pair{FPanelForceLeft, left}, std::pair{FPanelForceRight, right}}) {
+        panel->setMinimumWidth(1);
+        panel->setMaximumWidth(metrics.horizontalAdvance(text));
+        panel->setText(text);
+    }
 }
 
 void TMainForm::RefreshMarkers() {
-    FBracketMarkers.clear();
-    if (Action("ActionToolBracket")->isChecked() && FSelectedBracket) FBracketMarkers = FSelectedBracket->Markers();
+    FTools->RebuildBracketMarkers(Action("ActionToolBracket")->isChecked());
     DrawDisplay();
 }
 

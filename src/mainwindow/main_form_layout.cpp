@@ -125,7 +125,6 @@ void TMainForm::CreateMenus() {
     QMenu* forces = AddMenu(view, "MenuZoomForces", "Zoom &Forces");
     AddItem(forces, "MenuViewZoomForcesIn");
     AddItem(forces, "MenuViewZoomForcesOut");
-    forces->setEnabled(false);
     AddSeparator(view, "MenuSep4");
     AddItem(view, "MenuViewShowGrid");
     AddItem(view, "MenuViewSnaptoGrid");
@@ -197,6 +196,8 @@ void TMainForm::CreateToolBars() {
     FZoomCB->setObjectName("ZoomCB");
     FZoomCB->setEditable(true);
     FZoomCB->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is taken as typed: "30" is 30 %, not the list's "300%".
+    FZoomCB->setCompleter(nullptr);
     for (std::string_view item : ZoomBoxItems) FZoomCB->addItem(QString::fromUtf8(item.data(), item.size()));
     FZoomCB->setMaxVisibleItems(11);
     FZoomCB->setFixedWidth(80);
@@ -331,7 +332,8 @@ void TMainForm::CreatePanels() {
     auto* forces = new QFrame(central);
     forces->setObjectName("PanelForces");
     forces->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    forces->setMinimumHeight(29);
+    // The read-out sizes the bar to its text (DrawStatusForces).
+    forces->setFixedHeight(fontMetrics().height() + 7);
     auto* forceRow = new QHBoxLayout(forces);
     forceRow->setContentsMargins(4, 2, 4, 2);
     FPanelForceLeft = new QLabel(forces);

@@ -9,10 +9,13 @@ namespace torvik {
 
 namespace {
 
-std::string DefaultDataFolder() {
+// The installed folder share/torvik/<aName> beside the executable's bin
+// folder, or the build's resources/<aName> for a program that was not
+// installed.
+std::string ResourceFolder(const QString& aName) {
     const QDir exeDir(QCoreApplication::applicationDirPath());
-    const QString installed = exeDir.absoluteFilePath("../share/torvik/default-data");
-    const QString buildTree = exeDir.absoluteFilePath("../resources/default-data");
+    const QString installed = exeDir.absoluteFilePath("../share/torvik/" + aName);
+    const QString buildTree = exeDir.absoluteFilePath("../resources/" + aName);
     const QString chosen = QFileInfo(installed).isDir() || !QFileInfo(buildTree).isDir() ? installed : buildTree;
     return QDir::cleanPath(chosen).toStdString() + "/";
 }
@@ -24,7 +27,8 @@ TPaths DefaultPaths() {
     TPaths paths;
     paths.SettingsFilePath = documents + "/Kelmar Torvik/Settings/TorvikSettings.ini";
     paths.UserDataFolder = documents + "/Kelmar Torvik/";
-    paths.CommonDataFolder = DefaultDataFolder();
+    paths.CommonDataFolder = ResourceFolder("default-data");
+    paths.HelpFolder = ResourceFolder("help");
     return paths;
 }
 

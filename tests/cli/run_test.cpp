@@ -127,6 +127,11 @@ TEST_F(CliRun, SlotRunMeetsTheTargetAndReportsJson) {
     EXPECT_NEAR(JsonNumber(j, "m_over_f", right), m / std::hypot(x, y), 1e-6);
     EXPECT_NEAR(JsonNumber(j, "m_over_fx", right), m / x, 1e-6);
     EXPECT_NEAR(JsonNumber(j, "x", left), -x, 1e-6 * std::abs(x));
+    // M/Fx divides by |Fx| as the program's read-out does, so the left
+    // bracket's ratio keeps the sign of its moment although its Fx is negative.
+    const double leftM = JsonNumber(j, "m", left);
+    EXPECT_NEAR(JsonNumber(j, "m_over_fx", left), leftM / x, 1e-6);
+    EXPECT_EQ(JsonNumber(j, "m_over_fx", left) < 0, leftM < 0);
     EXPECT_EQ(j.find("nan"), std::string::npos);
     EXPECT_EQ(j.find("inf"), std::string::npos);
 

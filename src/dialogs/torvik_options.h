@@ -1,0 +1,106 @@
+#pragma once
+// The options dialog: four pages of run-time settings (General, Wire,
+// Calculation, View) and the user's own entries ("Other") of the material
+// and cross-section tables. Load fills it from the settings, TakeBack writes
+// the values back on OK. The table edits and "&Apply to Wire" take effect at
+// once, while the dialog is open, and stay when it is cancelled.
+
+#include <functional>
+
+#include "dialogs/torvik_dialog.h"
+#include "mainwindow/settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace torvik {
+
+class TRadioGroup;
+class TWire;
+
+class TTorvikOptions : public TTorvikDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 30;
+    // The help topics of the pages, from the first: 31 to 34.
+    static constexpr int FirstPageHelpContext = 31;
+
+    explicit TTorvikOptions(QWidget* aParent = nullptr);
+
+    // "&Apply to Wire" first sets the applied load to zero through this.
+    void SetZeroForce(std::function<void()> aZeroForce) { FZeroForce = std::move(aZeroForce); }
+
+    // Fills every control from aSettings and shows the current material and
+    // cross-section (entry 0 of a table whose names hold none of them).
+    // Until Detach, the table edits write into aSettings' tables and
+    // "&Apply to Wire" acts on aWire.
+    void Load(TSettings& aSettings, TWire* aWire);
+    // On OK: the values go back into the loaded settings, and the wire trims
+    // its undo history to the chosen level. A number that does not read
+    // gives its fallback silently: 0.1 mm, 1 degree, 2 degrees.
+    void TakeBack();
+    // Forgets the settings and the wire given to Load.
+    void Detach();
+
+    // Handlers.
+    void WMaterialChange();
+    void WCrossSectChange();
+    void ModulusChange();
+    void CrossAChange();
+    void CrossBChange();
+    void ApplyWireButClick();
+    void HelpButClick();
+
+signals:
+    // "&Apply to Wire" gave the wire new material and cross-section.
+    void wireApplied();
+
+private:
+    QWidget* CreateGeneralPage();
+    QWidget* CreateWirePage();
+    QWidget* CreateCalculationPage();
+    QWidget* CreateViewPage();
+
+    TSettings* FSettings = nullptr;
+    TWire* FWire = nullptr;
+    std::function<void()> FZeroForce;
+
+    QTabWidget* FPageControl1;
+    // General
+    QCheckBox* FBestFitOnLoad;
+    QCheckBox* FRememberRectCB;
+    QComboBox* FUndoLevelsCB;
+    // Wire
+    QComboBox* FWMaterial;
+    QLineEdit* FModulus;
+    QComboBox* FWCrossSect;
+    QLabel* FTenthsLbl;
+    QLineEdit* FCrossA;
+    QLineEdit* FCrossB;
+    QPushButton* FApplyWireBut;
+    TRadioGroup* FSegSizeGroup;
+    QCheckBox* FDrawThickCB;
+    // Calculation
+    QCheckBox* FAutoStop;
+    QLineEdit* FTolDist;
+    QLineEdit* FTolAngle;
+    TRadioGroup* FWireInBracket;
+    // View
+    QCheckBox* FViewF;
+    QCheckBox* FViewM;
+    TRadioGroup* FForcesOn;
+    QCheckBox* FViewStrain;
+    QCheckBox* FAutoRange;
+    QLineEdit* FFixedRange;
+    QCheckBox* FViewGrid;
+    QComboBox* FGridDensityCB;
+    QCheckBox* FSnapGrid;
+    QComboBox* FSnapGridCB;
+};
+
+}  // namespace torvik

@@ -1,0 +1,37 @@
+#include "mainwindow/options_command.h"
+
+#include <QAction>
+
+#include "dialogs/torvik_options.h"
+#include "mainwindow/force_commands.h"
+#include "mainwindow/main_form.h"
+
+namespace torvik {
+
+TOptionsCommand::TOptionsCommand(TMainForm& aForm)
+    : QObject(&aForm), FForm(aForm), FOptions(new TTorvikOptions(&aForm)) {
+    setObjectName("OptionsCommand");
+    FOptions->SetZeroForce([&aForm] { ZeroForce(aForm); });
+    connect(FOptions, &TTorvikOptions::wireApplied, &aForm, [&aForm] { aForm.DrawDisplay(); });
+    connect(FOptions, &TTorvikDialog::helpRequested, &aForm, [&aForm](int aTopic) { aForm.ShowHelp(aTopic); });
+    aForm.Bind("MenuEditOptions", [this] { MenuEditOptionsClick(); });
+}
+
+void TOptionsCommand::MenuEditOptionsClick() {
+    TSettings& settings = FForm.Settings();
+    FOptions->Load(settings, FForm.Design().CurrentWire.get());
+    const int result = FForm.ExecDialog(*FOptions);
+    if (result == QDialog::Accepted) FOptions->TakeBack();
+    FOptions->Detach();
+    if (result != QDialog::Accepted) return;
+    // Segments added from now on get the chosen material and cross-section.
+    FForm.Design().CurrentWire->Stock = settings.Stock;
+    FForm.Action("MenuViewSnaptoGrid")->setChecked(settings.SnapGrid);
+    FForm.Action("MenuViewShowGrid")->setChecked(settings.ShowGrid);
+    FForm.Action("MenuViewStrain")->setChecked(settings.View.ViewStrain);
+    FForm.ShowTargetAndStop();
+    FForm.UpdateActionsAndMenus();
+    FForm.DrawDisplay();
+}
+
+}  // namespace torvik

@@ -1,0 +1,69 @@
+#include "wire/applied_load.h"
+
+#include <vector>
+
+namespace torvik {
+
+namespace {
+
+// What a deformation changes in a segment.
+struct TSegmentPose {
+    TPointReal origin;
+    double direction;
+    double dAngle;
+    double deflection;
+};
+
+std::vector<TSegmentPose> PoseOf(const TWire& aWire) {
+    std::vector<TSegmentPose> pose;
+    pose.reserve(aWire.Segments().size());
+    for (const TWireSeg& s : aWire.Segments()) pose.push_back({*s.origin, s.direction, s.dAngle, s.deflection});
+    return pose;
+}
+
+void RestorePose(TWire& aWire, const std::vector<TSegmentPose>& aPose) {
+    for (int i = 0; i < aWire.Count(); ++i) {
+        TWireSeg& s = aWire.Segment(i);
+        const TSegmentPose& p = aPose[static_cast<std::size_t>(i)];
+        // The first segment's origin is the left bracket's point, which a
+        // deformation does not move.
+        if (i > 0) *s.origin = p.origin;
+        s.direction = p.direction;
+        s.dAngle = p.dAngle;
+        s.deflection = p.deflection;
+    }
+}
+
+}  // namespace
+
+void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM, const std::function<void()>& aAccept) {
+    TForceMoment& right = aDesign.RightForce;
+    TForceMoment& left = aDesign.LeftForce;
+    const TForceMoment oldRight = right;
+    const TForceMoment oldLeft = left;
+    const std::vector<TSegmentPose> oldPose = PoseOf(*aDesign.CurrentWire);
+    right.x = aX;
+    right.y = aY;
+    right.m = aM;
+    aDesign.CalcLeftForce();
+    try {
+        if (aX == 0 && aY == 0 && aM == 0)
+            aDesign.CurrentWire->Unload();  // at rest, stiffness or not
+        else
+            aDesign.DeformUnderLoad();  // where the load acts: the bracket, or the slot after sliding
+        if (aAccept) aAccept();
+    } catch (...) {
+        right.x = oldRight.x;
+        right.y = oldRight.y;
+        right.m = oldRight.m;
+        left.x = oldLeft.x;
+        left.y = oldLeft.y;
+        left.m = oldLeft.m;
+        RestorePose(*aDesign.CurrentWire, oldPose);
+        throw;
+    }
+}
+
+void ZeroLoad(TDesign& aDesign) { ApplyLoad(aDesign, 0, 0, 0); }
+
+}  // namespace torvik
