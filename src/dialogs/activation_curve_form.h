@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "dialogs/torvik_dialog.h"
+#include "support/help_topics.h"
 #include "wire/activation_curve.h"
 #include "wire/centre_of_resistance.h"
 
@@ -22,9 +23,6 @@ class QSpinBox;
 class QTableWidget;
 
 namespace torvik {
-
-// The help topic of the window's page.
-constexpr int HelpActivationCurve = 50;
 
 class TActivationCurveForm : public TTorvikDialog {
     Q_OBJECT

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "mainwindow/curve_commands.h"
+#include "mainwindow/resistance_commands.h"
 #include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
@@ -69,6 +70,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     new TEditCommands(*this);
     new TEngagementCommands(*this);
     new TCurveCommands(*this);
+    new TResistanceCommands(*this);
     new TInfoCommands(*this);
     new TForceCommands(*this);
     new TOptionsCommand(*this);

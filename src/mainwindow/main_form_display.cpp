@@ -18,6 +18,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/force_readout.h"
+#include "mainwindow/resistance_readout.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/tool_dispatch.h"
 #include "qt/qt_canvas.h"
@@ -32,7 +33,7 @@ constexpr int PictureSvgSize = 1000;    // px at 254 dpi: 100 mm
 constexpr int PicturePngSize = 1000;    // px: 10 px per mm
 constexpr int PngDotsPerMeter = 10000;  // the PNG is true to size too
 
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers, const TSettings& aSettings) {
     TScene scene;
     scene.wire = aDesign.CurrentWire.get();
     scene.left = &aDesign.LeftBracket;
@@ -40,6 +41,7 @@ TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers) {
     scene.rightForce = &aDesign.RightForce;
     scene.leftForce = &aDesign.LeftForce;
     scene.bracketMarkers = aMarkers;
+    if (aSettings.ShowCentres) scene.tooth = &aSettings.Tooth;
     return scene;
 }
 
@@ -61,7 +63,7 @@ void TMainForm::DrawDisplay() {
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(FMapping);
-        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers()), CurrentViewSettings(),
+        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers(), FSettings), CurrentViewSettings(),
                          FSettings.ShowGrid, FSettings.GridDensity, true);
         // A ghost or zoom band being dragged stays on the image until the
         // tool erases it.
@@ -75,8 +77,12 @@ void TMainForm::DrawDisplay() {
 
 void TMainForm::DrawStatusForces() {
     const QFontMetrics metrics = fontMetrics();
-    const QString left = ForceReadoutText(FDesign->LeftForce);
-    const QString right = ForceReadoutText(FDesign->RightForce);
+    QString left = ForceReadoutText(FDesign->LeftForce);
+    QString right = ForceReadoutText(FDesign->RightForce);
+    if (FSettings.ShowCentres) {
+        left += ResistanceReadoutText(FDesign->LeftBracket, FDesign->LeftForce, FSettings.Tooth);
+        right += ResistanceReadoutText(FDesign->RightBracket, FDesign->RightForce, FSettings.Tooth);
+    }
     FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
     // Each panel is as wide as its text, or narrower when the window is: a
     // huge number is cut off rather than widening the window.
@@ -93,7 +99,7 @@ void TMainForm::RefreshMarkers() {
 }
 
 void TMainForm::MenuEditCopyClick() {
-    const TScene scene = SceneOf(*FDesign, nullptr);
+    const TScene scene = SceneOf(*FDesign, nullptr, FSettings);
     const TViewSettings view = CurrentViewSettings();
 
     QByteArray svg;

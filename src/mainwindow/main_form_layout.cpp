@@ -131,6 +131,7 @@ void TMainForm::CreateMenus() {
     AddSeparator(view, "MenuSep14");
     AddItem(view, "ActionShowMarkers", "MenuViewShowHideMarkers");
     AddItem(view, "MenuViewStrain");
+    AddItem(view, "MenuViewCentre");
     AddSeparator(view, "MenuSep13");
     AddItem(view, "ActionViewImage", "MenuImageShow");
     AddItem(view, "ActionSetImageRes", "MenuImageRes");

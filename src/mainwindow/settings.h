@@ -41,6 +41,7 @@ struct TSettings {
     bool BestFitOnOpen = true;
     bool RememberWindowRect = false;
     TToothSettings Tooth;  // where the teeth's centres of resistance lie; section Tooth
+    bool ShowCentres = false;  // View > Centre of Resistance; not stored, off at start
 };
 
 // The main window's placement as "Torvik Rect" holds it: "Default",
