@@ -4,6 +4,7 @@
 // bracket markers, the Show Grid command and the clipboard picture (a
 // true-size SVG with a PNG of the same drawing).
 
+#include <algorithm>
 #include <utility>
 
 #include <QAction>
@@ -79,16 +80,20 @@ void TMainForm::DrawStatusForces() {
     const QFontMetrics metrics = fontMetrics();
     QString left = ForceReadoutText(FDesign->LeftForce);
     QString right = ForceReadoutText(FDesign->RightForce);
+    // The teeth's centres of resistance on a second line.
+    const int lines = FSettings.ShowCentres ? 2 : 1;
     if (FSettings.ShowCentres) {
-        left += ResistanceReadoutText(FDesign->LeftBracket, FDesign->LeftForce, FSettings.Tooth);
-        right += ResistanceReadoutText(FDesign->RightBracket, FDesign->RightForce, FSettings.Tooth);
+        left += "\n" + ResistanceReadoutText(FDesign->LeftBracket, FDesign->LeftForce, FSettings.Tooth);
+        right += "\n" + ResistanceReadoutText(FDesign->RightBracket, FDesign->RightForce, FSettings.Tooth);
     }
-    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
+    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() * lines + 7);
     // Each panel is as wide as its text, or narrower when the window is: a
     // huge number is cut off rather than widening the window.
     for (const auto& [panel, text] : {std::pair{FPanelForceLeft, left}, std::pair{FPanelForceRight, right}}) {
+        int width = 0;
+        for (const QString& line : text.split('\n')) width = std::max(width, metrics.horizontalAdvance(line));
         panel->setMinimumWidth(1);
-        panel->setMaximumWidth(metrics.horizontalAdvance(text));
+        panel->setMaximumWidth(width);
         panel->setText(text);
     }
 }

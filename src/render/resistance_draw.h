@@ -1,7 +1,8 @@
 #pragma once
 // The teeth's centres of resistance on the design: for each bracket a small
-// cross at its tooth's centre of resistance, along the tooth's long axis and
-// across it, joined to the bracket's point by a dotted line.
+// cross (an x, its arms at 45 degrees to the tooth's long axis) at its
+// tooth's centre of resistance, joined to the bracket's point by a dotted
+// line.
 
 #include "render/canvas.h"
 #include "wire/centre_of_resistance.h"

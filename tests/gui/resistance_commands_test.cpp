@@ -55,11 +55,11 @@ TEST_F(TResistanceTest, ViewShowsTheCentresAndTheirLoads) {
     Trigger("MenuViewCentre");
     EXPECT_TRUE(form.Settings().ShowCentres);
     EXPECT_EQ(Panel("PanelForceRight"),
-              " F: 50.00  M: 500.00  M/F: 10.00  M/Fx: 10.00  Mcr: 350.00  r: 3.33  root movement ");
+              " F: 50.00  M: 500.00  M/F: 10.00  M/Fx: 10.00 \n Mcr: 350.00  r: 3.33  root movement ");
     // The left bracket carries the balance, the mirror image: its tooth's
     // root moves as well.
     EXPECT_EQ(Panel("PanelForceLeft"),
-              " F: 50.00  M: -500.00  M/F: -10.00  M/Fx: -10.00  Mcr: -350.00  r: 3.33  root movement ");
+              " F: 50.00  M: -500.00  M/F: -10.00  M/Fx: -10.00 \n Mcr: -350.00  r: 3.33  root movement ");
     EXPECT_GT(GreenPixels(), 20);
 
     form.Settings().Tooth.Distance = 10;

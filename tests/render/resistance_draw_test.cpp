@@ -37,18 +37,21 @@ TEST(ResistanceDrawTest, DottedLinesAndCrossesAtTheCentres) {
     EXPECT_TRUE(Same(lines[0], TPoint{1000, 1000}, TPoint{1000, 1800}));
     EXPECT_EQ(lines[0].pen, (TPen{ResistanceColor, 0, TPenStyle::Dot, TPenMode::Copy}));
     EXPECT_TRUE(lines[0].transparentBackground);
-    EXPECT_TRUE(Same(lines[1], TPoint{1000, 1750}, TPoint{1000, 1850}));
-    EXPECT_TRUE(Same(lines[2], TPoint{950, 1800}, TPoint{1050, 1800}));
+    // Its arms at 45 degrees, 0.5 mm long each way.
+    EXPECT_TRUE(Same(lines[1], TPoint{1035, 1765}, TPoint{965, 1835})) << lines[1];
+    EXPECT_TRUE(Same(lines[2], TPoint{965, 1765}, TPoint{1035, 1835})) << lines[2];
     EXPECT_EQ(lines[1].pen.style, TPenStyle::Solid);
     EXPECT_EQ(lines[2].pen.color, ResistanceColor);
-    // The right tooth: its centre on the bracket's normal, the arms along it
-    // and across it.
+    // The right tooth: its centre on the bracket's normal, the arms at 45
+    // degrees to it.
     const TPointReal n = RootNormal(right.Direction(), TRootSide::Down);
     const TPointReal cr = CentreOfResistance(*right.Origin(), right.Direction(), TToothSettings{8, TRootSide::Down});
     EXPECT_GT(n.y, 0);
     EXPECT_EQ(lines[3].points[1], (TPointReal(cr.x * 100, cr.y * 100).AsTPoint()));
     const TPoint a0 = lines[4].points[0], a1 = lines[4].points[1];
-    EXPECT_NEAR((a1.X - a0.X) * n.y - (a1.Y - a0.Y) * n.x, 0, 2);  // along the normal
+    const double along = (a1.X - a0.X) * n.x + (a1.Y - a0.Y) * n.y;
+    const double across = (a1.X - a0.X) * n.y - (a1.Y - a0.Y) * n.x;
+    EXPECT_NEAR(std::abs(along), std::abs(across), 3);
     EXPECT_NEAR(std::hypot(a1.X - a0.X, a1.Y - a0.Y), 2 * ResistanceCrossArm, 2);
     // The canvas is given back as it came.
     EXPECT_EQ(c.pen, (TPen{colors::Blue, 10, TPenStyle::Solid, TPenMode::Copy}));
