@@ -1,5 +1,6 @@
 // The torvik program: one main window in a Qt application.
 
+#include <cstdio>
 #include <exception>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 
 #include "mainwindow/application.h"
+#include "mainwindow/command_line.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/paths.h"
 
@@ -33,11 +35,29 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    using torvik::TCommandLine;
+    // Help and version are printed before the application object exists:
+    // they need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine early = torvik::ParseCommandLine(arguments);
+    if (early.Request == TCommandLine::TRequest::Help || early.Request == TCommandLine::TRequest::Version) {
+        std::fputs(early.Text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
+    // The application object takes out the toolkit's own options.
     TTorvikApplication app(argc, argv);
+    const TCommandLine commandLine = torvik::ParseCommandLine(QCoreApplication::arguments());
+    if (commandLine.Request == TCommandLine::TRequest::Error) {
+        std::fprintf(stderr, "torvik: %s\nTry 'torvik --help' for more information.\n",
+                     commandLine.Text.toLocal8Bit().constData());
+        return 2;
+    }
     torvik::SetUpApplication();
     QApplication::setWindowIcon(QIcon(":/torvik.svg"));
 
     torvik::TMainForm form(torvik::DefaultPaths());
-    form.show();
+    torvik::StartMainForm(form, commandLine);
     return app.exec();
 }

@@ -71,14 +71,7 @@ public:
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(mapping);
-        TScene scene;
-        scene.wire = design.CurrentWire.get();
-        scene.left = &design.LeftBracket;
-        scene.right = &design.RightBracket;
-        scene.rightForce = &design.RightForce;
-        scene.leftForce = &design.LeftForce;
-        scene.bracketMarkers = &bracketMarkers;
-        DrawDesignLayers(canvas, scene, view, true, kGridDensity2mm, true);
+        DrawDesignLayers(canvas, SceneOf(design, &bracketMarkers), view, true, kGridDensity2mm, true);
     }
     void DrawOverlay(const std::function<void(TCanvas&)>&) override {}
     void SetStatus(const std::string& aText) override { status = aText; }

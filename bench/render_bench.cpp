@@ -37,12 +37,7 @@ std::unique_ptr<TDesign> MakeDesign() {
 
 void Redraw(benchmark::State& state, int aZoom, bool aAntialiased) {
     const auto design = MakeDesign();
-    TScene scene;
-    scene.wire = design->CurrentWire.get();
-    scene.left = &design->LeftBracket;
-    scene.right = &design->RightBracket;
-    scene.rightForce = &design->RightForce;
-    scene.leftForce = &design->LeftForce;
+    const TScene scene = SceneOf(*design);
     TViewSettings view;
     TViewMapping mapping;
     mapping.SetDisplaySize(800, 600);

@@ -66,6 +66,11 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.target = TargetOptionName(aOptions.Settings);
     report.across = EndOffsetAcross(aDesign);
     report.along = EndOffsetAlong(aDesign);
+    report.designFile = aOptions.DesignFile;
+    report.stock = aOptions.Stock;
+    report.segmentSize = aOptions.SegmentSize;
+    report.settings = aOptions.Settings;
+    report.maxIterations = aOptions.MaxIterations;
     if (aOptions.ShowCentre) {
         const auto centre = [&aOptions](const TBracket& b, const TForceMoment& f) {
             return AtCentreOfResistance(*b.Origin(), b.Direction(), f.x, f.y, f.m, aOptions.Tooth);

@@ -39,6 +39,13 @@ struct TActivationReport {
     // With ShowCentre: the loads carried over to the teeth's centres of
     // resistance.
     std::optional<TResistanceLoad> rightCentre, leftCentre;
+
+    // What the run was given, so that a report names its inputs.
+    std::string designFile;
+    TWireStock stock;
+    double segmentSize = 0;  // mm, the wire's first segment
+    TActivationSettings settings;
+    int maxIterations = 0;
 };
 
 // Reads aFileName into a new design built with the options' segment size and

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     try {
         const TCliOptions options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
+        if (options.Version) return Print(VersionText()) ? 0 : Fail("cannot write the output");
         auto design = OpenDesign(options);
         if (options.CurveSteps > 0) {
             torvik::TActivationCurve curve(*design, CurveSettings(options));

@@ -8,6 +8,7 @@
 
 #include "support/numbers.h"
 #include "wire/activation_curve.h"
+#include "support/version.h"
 
 namespace torvik::cli {
 
@@ -62,7 +63,7 @@ const std::vector<std::string_view> kValueOptions = {
     "target",       "material",     "cross-section",      "modulus",         "cross-a",        "cross-b",
     "segment-size", "tolerance-distance", "tolerance-angle", "max-iterations", "format",
     "curve",        "cr-distance",  "roots"};
-const std::vector<std::string_view> kFlagOptions = {"manual-stop", "help"};
+const std::vector<std::string_view> kFlagOptions = {"manual-stop", "help", "version"};
 
 bool Contains(const std::vector<std::string_view>& list, std::string_view name) {
     return std::find(list.begin(), list.end(), name) != list.end();
@@ -99,6 +100,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
         if (Contains(kFlagOptions, name)) {
             if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
             if (name == "help") o.Help = true;
+            else if (name == "version") o.Version = true;
             else o.Settings.AutoStop = false;
             continue;
         }
@@ -157,7 +159,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             o.ShowCentre = true;
         }
     }
-    if (o.Help) return o;
+    if (o.Help || o.Version) return o;
 
     if (o.DesignFile.empty()) throw TUsageError("no design file given (try --help)");
     // A wire longer than the design area many times over, or segments too
@@ -223,8 +225,14 @@ Options:
                              normal (10)
   --roots up|down            the side the roots point to as drawn (up)
   --help                     this text
+  --version                  the program's version
 
-Numbers use "." as decimal separator.
+Numbers use "." as decimal separator. The JSON and CSV reports also name the
+run's inputs (design file, material and modulus, cross-section with its sides
+in mm, segment size, target, automatic stop and tolerances) and the units of
+their numbers: forces (x, y, f) in cN, moments (m) in cN·mm, moment-to-force
+ratios and lengths (names ending in _mm) in mm, angles (_deg) in degrees, the
+modulus in N/mm².
 Exit status: 0 target met (every step of a curve), 1 run stopped without
 meeting it, 2 bad input.
 )";
@@ -238,5 +246,7 @@ const char* TargetOptionName(const TActivationSettings& aSettings) {
         default: return "slot";
     }
 }
+
+std::string VersionText() { return "torvik-activate " + GetProgramVersion() + "\n"; }
 
 }  // namespace torvik::cli

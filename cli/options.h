@@ -25,6 +25,7 @@ constexpr int MaxIterationsLimit = 10'000'000;
 
 struct TCliOptions {
     bool Help = false;
+    bool Version = false;
     std::string DesignFile;
     TActivationSettings Settings;  // target mode, automatic stop, tolerances
     TWireStock Stock = DefaultStock();
@@ -42,12 +43,14 @@ struct TCliOptions {
 };
 
 // Reads the arguments after the program name. Throws TUsageError for bad
-// input; with --help anywhere the other arguments are not checked further
+// input; with --help or --version anywhere the other arguments are not checked further
 // than their syntax, and no design file is needed.
 TCliOptions ParseOptions(const std::vector<std::string>& args);
 
 // The help text printed by --help.
 std::string UsageText();
+// "torvik-activate <version>" and a line end, printed by --version.
+std::string VersionText();
 
 // The --target value that selects these settings' target: "point", "angle",
 // "slot" or "sliding".

@@ -10,13 +10,6 @@ namespace {
 
 double Magnitude(const TLoadReport& l) { return std::hypot(l.x, l.y); }
 
-std::optional<double> Quotient(double a, double b) {
-    if (b == 0) return std::nullopt;
-    const double q = a / b;
-    if (!std::isfinite(q)) return std::nullopt;
-    return q;
-}
-
 // Numbers for JSON and CSV: enough digits to read back closely, and never a
 // nan or inf, which neither form can hold.
 std::string Exact(std::optional<double> v, const char* none) {
@@ -72,10 +65,53 @@ struct TField {
     bool isText = false;
     std::string text;               // a text field; empty is null
     std::optional<double> number;   // a number field; empty is null
+    bool isFlag = false;            // a text field "true" or "false", a JSON boolean
 };
 
 TField Text(std::string name, std::string text) { return {std::move(name), true, std::move(text), std::nullopt}; }
 TField Num(std::string name, std::optional<double> v) { return {std::move(name), false, {}, v}; }
+TField Flag(std::string name, bool v) { return {std::move(name), true, v ? "true" : "false", std::nullopt, true}; }
+
+// The units of the reports' numbers, by kind: forces (x, y, f), moments (m),
+// lengths (moment-to-force ratios and names ending in _mm), angles (names
+// ending in _deg) and the modulus.
+const std::pair<const char*, const char*> Units[] = {
+    {"force", "cN"}, {"moment", "cN·mm"}, {"length", "mm"}, {"angle", "degrees"}, {"modulus", "N/mm²"}};
+
+// What the run was given: the design, the wire stock with its sides in mm
+// (the tables hold tenths of a mm), the first segment, the stopping rules.
+std::vector<TField> InputFields(const TActivationReport& r) {
+    const TWireSize& size = r.stock.Size;
+    std::vector<TField> f;
+    f.push_back(Text("design", r.designFile));
+    f.push_back(Text("material", r.stock.Material.Name));
+    f.push_back(Num("modulus", r.stock.Material.Modulus));
+    f.push_back(Text("cross_section", size.Name));
+    f.push_back(Text("cross_section_shape", size.IsRound() ? "round" : "rectangular"));
+    f.push_back(Num("cross_a_mm", size.CrossA / 10));
+    f.push_back(Num("cross_b_mm", size.IsRound() ? std::nullopt : std::optional<double>(size.CrossB / 10)));
+    f.push_back(Num("segment_size_mm", r.segmentSize));
+    f.push_back(Flag("auto_stop", r.settings.AutoStop));
+    f.push_back(Num("tolerance_distance_mm", r.settings.ToleranceDistance));
+    f.push_back(Num("tolerance_angle_deg", ToDegrees(r.settings.ToleranceAngle)));
+    f.push_back(Num("max_iterations", r.maxIterations));
+    return f;
+}
+
+std::string JsonField(const TField& f) {
+    std::string value;
+    if (!f.isText) value = Exact(f.number, "null");
+    else if (f.isFlag) value = f.text;
+    else value = f.text.empty() ? "null" : JsonString(f.text);
+    return "\"" + f.name + "\": " + value;
+}
+
+// The wire's cross-section: its name, and its sides in mm beside it, so that
+// a name such as "0.016" (inches) is not taken for a size in mm.
+std::string CrossSectionInMm(const TWireSize& aSize) {
+    if (aSize.IsRound()) return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " mm round)";
+    return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Fixed(aSize.CrossB / 10, 4) + " mm)";
+}
 
 std::vector<TField> Fields(const TActivationReport& r) {
     std::vector<TField> f;
@@ -105,6 +141,8 @@ std::vector<TField> Fields(const TActivationReport& r) {
         f.push_back(Num(p + "_cr_ratio", (*centre)->ratio));
         f.push_back(Text(p + "_movement", MovementName((*centre)->movement)));
     }
+    for (TField& input : InputFields(r)) f.push_back(std::move(input));
+    for (const auto& [kind, unit] : Units) f.push_back(Text(std::string("unit_") + kind, unit));
     return f;
 }
 
@@ -134,15 +172,16 @@ std::string TextLoad(const char* title, const TLoadReport& l) {
 
 }  // namespace
 
-std::optional<double> MomentOverForce(const TLoadReport& aLoad) { return Quotient(aLoad.m, Magnitude(aLoad)); }
-std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return Quotient(aLoad.m, std::abs(aLoad.x)); }
+std::optional<double> MomentOverForce(const TLoadReport& aLoad) {
+    return torvik::MomentOverForce(aLoad.x, aLoad.y, aLoad.m);
+}
+std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return torvik::MomentOverForceX(aLoad.x, aLoad.m); }
 
 std::string DesignLines(int aSegments, const TCliOptions& o) {
     std::string s;
     s += "Design:         " + o.DesignFile + " (" + std::to_string(aSegments) + " segments)\n";
     s += "Wire:           " + o.Stock.Material.Name + " (E " + Fixed(o.Stock.Material.Modulus, 0) + " N/mm²), " +
-         o.Stock.Size.Name + " (" + Fixed(o.Stock.Size.CrossA, 3) +
-         (o.Stock.Size.IsRound() ? std::string(" round") : " x " + Fixed(o.Stock.Size.CrossB, 3)) + ")\n";
+         CrossSectionInMm(o.Stock.Size) + "\n";
     return s;
 }
 
@@ -192,7 +231,11 @@ std::string FormatJson(const TActivationReport& r) {
     s += ", \"target\": " + JsonString(r.target);
     s += ", \"across_mm\": " + Exact(r.across, "null");
     s += ", \"along_mm\": " + Exact(r.along, "null");
-    return s + "}\n";
+    for (const TField& input : InputFields(r)) s += ", " + JsonField(input);
+    s += ", \"units\": {";
+    for (const auto& [kind, unit] : Units)
+        s += std::string(kind == Units[0].first ? "" : ", ") + JsonString(kind) + ": " + JsonString(unit);
+    return s + "}}\n";
 }
 
 std::string FormatCsv(const TActivationReport& r) {

@@ -34,11 +34,8 @@ double TextValue(const QString& aText) {
 }  // namespace
 
 QString MomentForceRatioText(double aX, double aY, double aM, const QLocale& aLocale) {
-    const double f = std::hypot(aX, aY);
-    if (f == 0) return QStringLiteral("Undefined");
-    const double ratio = aM / f;
-    if (!std::isfinite(ratio)) return QStringLiteral("Undefined");
-    return FormatLocal(ratio, "0.00", aLocale);
+    const std::optional<double> ratio = MomentOverForce(aX, aY, aM);
+    return ratio ? FormatLocal(*ratio, "0.00", aLocale) : QStringLiteral("Undefined");
 }
 
 TEditForce::TEditForce(QWidget* aParent) : TTorvikDialog("EditForce", "Edit Force", HelpContext, aParent) {

@@ -15,6 +15,7 @@
 #include "dialogs/radio_group.h"
 #include "dialogs/tooth_group.h"
 #include "qt/locale_numbers.h"
+#include "tools/snapping.h"
 #include "wire/wire.h"
 
 namespace torvik {
@@ -26,8 +27,6 @@ constexpr int ButtonWidth = 80;
 
 // The segment sizes of SegSizeGroup's items, in mm.
 constexpr double SegmentSizes[] = {1.0, 0.5, 0.25};
-// The snap steps of SnapGridCB's items, in mm.
-constexpr double SnapSteps[] = {0.1, 0.2, 0.25, 0.5, 1.0, 2.0};
 
 // Fallbacks of the table fields, taken at once when a field does not read.
 constexpr double ModulusFallback = 100000.0;

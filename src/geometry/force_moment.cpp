@@ -32,4 +32,19 @@ void TForceMoment::Reorient(TPointRef aPt) {
 
 double TForceMoment::Magnitude() const { return std::sqrt(x * x + y * y); }
 
+namespace {
+
+std::optional<double> Quotient(double aM, double aDivisor) {
+    if (aDivisor == 0) return std::nullopt;
+    const double q = aM / aDivisor;
+    if (!std::isfinite(q)) return std::nullopt;
+    return q;
+}
+
+}  // namespace
+
+std::optional<double> MomentOverForce(double aX, double aY, double aM) { return Quotient(aM, std::hypot(aX, aY)); }
+
+std::optional<double> MomentOverForceX(double aX, double aM) { return Quotient(aM, std::abs(aX)); }
+
 }  // namespace torvik

@@ -2,6 +2,8 @@
 // A planar force system: a force (cN) and a moment (cN.mm, positive from +x
 // towards +y) acting at a shared point of application (mm).
 
+#include <optional>
+
 #include "geometry/point.h"
 
 namespace torvik {
@@ -34,5 +36,12 @@ public:
     // with the rest of the drawing code.
     void Draw(TCanvas& aCanvas, const TViewSettings& aView) const;
 };
+
+// The moment-to-force ratios (mm) of a load (aX, aY, aM) that the force
+// read-out, the force editor and the command-line report show: M / |F| and
+// M / |Fx|, from the unrounded values, so both carry the moment's sign. None
+// when the divisor is zero or the quotient is not finite.
+std::optional<double> MomentOverForce(double aX, double aY, double aM);
+std::optional<double> MomentOverForceX(double aX, double aM);
 
 }  // namespace torvik

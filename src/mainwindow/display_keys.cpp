@@ -69,6 +69,9 @@ bool TDisplayKeys::KeyDown(const QKeyEvent& aEvent) {
             if (shift) Run(up ? "ActionBendWire90L" : "ActionBendWire90R");
             if (ctrl) Run(up ? "ActionBendWire1L" : "ActionBendWire1R");
             if (!shift && !ctrl) Run(up ? "ActionBendWire10L" : "ActionBendWire10R");
+            // The read-out of the node under the mouse, which may be the one
+            // just bent.
+            FTools.MoveInPlace(aEvent.modifiers());
             return true;
         }
         default:
@@ -87,7 +90,7 @@ bool TDisplayKeys::ModifierChanged(const QKeyEvent& aEvent, bool aDown) {
     const Qt::KeyboardModifier own = aEvent.key() == Qt::Key_Shift ? Qt::ShiftModifier : Qt::ControlModifier;
     Qt::KeyboardModifiers held = aEvent.modifiers();
     held.setFlag(own, aDown);
-    FTools.ModifiersChanged(held);
+    FTools.MoveInPlace(held);
     return true;
 }
 

@@ -4,8 +4,8 @@
 // does): Right and Left select the next and previous node while the node
 // markers are shown; with the plier tool Up and Down bend at the selected
 // node (10 degrees, Shift 90, Ctrl 1, both 90 and then 1; Up anticlockwise),
-// and Shift or Ctrl going down or up refresh the plier's cursor and read-out
-// at once; Esc goes to the current tool.
+// and these bends as well as Shift or Ctrl going down or up refresh the
+// plier's cursor and read-out at once; Esc goes to the current tool.
 
 #include <QObject>
 

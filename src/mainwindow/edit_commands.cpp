@@ -64,6 +64,7 @@ void TEditCommands::Edit(TEdit aEdit) {
 
 void TEditCommands::PresetClick(TPreset aPreset) {
     const TPiece piece = PresetPiece(aPreset, FForm.Settings().SegmentSize);
+    CheckRoom(*FForm.Design().CurrentWire, piece);
     Edit([&](TWire& aWire) { AppendPiece(aWire, piece); });
 }
 
@@ -79,7 +80,7 @@ void TEditCommands::UserLoopClick() {
     TPiece piece;
     try {
         piece = UserLoopPiece(diameter, angle, FUserLoop->KeepLength(), FForm.Settings().SegmentSize, wire.Count());
-    } catch (const TLoopError& e) {
+    } catch (const TEditError& e) {
         FForm.ErrorBox(QString::fromUtf8(e.what()));
         return;
     }
@@ -89,6 +90,7 @@ void TEditCommands::UserLoopClick() {
 
 void TEditCommands::BendWireExecute(const QAction& aAction) {
     const int degrees = aAction.data().toInt();
+    CheckBend(*FForm.Design().CurrentWire, FForm.SelectedNode(), degrees);
     Edit([&](TWire& aWire) { BendNode(aWire, FForm.SelectedNode(), degrees); });
 }
 
@@ -100,18 +102,28 @@ void TEditCommands::BendWireUserExecute() {
         FForm.ErrorBox(IncorrectValue);
         return;
     }
+    CheckBend(*FForm.Design().CurrentWire, FForm.SelectedNode(), degrees);
     Edit([&](TWire& aWire) { BendNode(aWire, FForm.SelectedNode(), degrees); });
 }
 
+bool TEditCommands::NothingAfterSelectedNode() const {
+    // A cut at the wire's end removes nothing, and an undo step that undoes
+    // nothing would only push a real one out of the history.
+    return FForm.SelectedNode() >= FForm.Design().CurrentWire->Count() - 1;
+}
+
 void TEditCommands::CutOneSegExecute() {
+    if (NothingAfterSelectedNode()) return;
     Edit([&](TWire& aWire) { CutOneSegment(aWire, FForm.SelectedNode()); });
 }
 
 void TEditCommands::CutOneMmExecute() {
+    if (NothingAfterSelectedNode() || RoundHalfEven(1 / FForm.Settings().SegmentSize) < 1) return;
     Edit([&](TWire& aWire) { CutOneMillimetre(aWire, FForm.SelectedNode(), FForm.Settings().SegmentSize); });
 }
 
 void TEditCommands::CutToEndExecute() {
+    if (NothingAfterSelectedNode()) return;
     Edit([&](TWire& aWire) { CutAfterNode(aWire, FForm.SelectedNode()); });
 }
 

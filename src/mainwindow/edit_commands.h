@@ -34,6 +34,7 @@ private:
     void CutOneSegExecute();
     void CutOneMmExecute();
     void CutToEndExecute();
+    bool NothingAfterSelectedNode() const;
     void FreezeClick();
     void FlipVClick();
     void ShowMarkersExecute();

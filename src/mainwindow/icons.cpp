@@ -227,6 +227,12 @@ void Preset(QPainter& p, int aIndex) {
     if (aIndex == 0) {
         p.setPen(Pen(Qt::red, 1.2));
         for (int x = 3; x <= 27; x += 6) p.drawLine(QPointF(x, 12.5), QPointF(x, 17.5));
+    } else {
+        // Where the piece joins the wire's end: the two half turns differ
+        // only there.
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::red);
+        p.drawEllipse(path.elementAt(0), 2.2, 2.2);
     }
 }
 

@@ -20,11 +20,14 @@
 
 #include "mainwindow/curve_commands.h"
 #include "mainwindow/resistance_commands.h"
+#include "mainwindow/design_drop.h"
 #include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
 #include "mainwindow/edit_commands.h"
 #include "mainwindow/engagement_commands.h"
 #include "mainwindow/info_commands.h"
+#include "mainwindow/recent_designs.h"
+#include "mainwindow/shortcuts.h"
 #include "mainwindow/tool_dispatch.h"
 #include "mainwindow/force_commands.h"
 #include "mainwindow/options_command.h"
@@ -67,7 +70,9 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     CreatePanels();
     CreateTools();
     ConnectActions();
+    ApplyShortcuts([this](const char* aName) { return Action(aName); });
     new TEditCommands(*this);
+    new TDesignDrop(*this);
     new TEngagementCommands(*this);
     new TCurveCommands(*this);
     new TResistanceCommands(*this);
@@ -86,6 +91,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     // the saved material, cross-section and segment size as New does.
     Guarded([this] { ReadIniSettings(); });
     Guarded([this] { ResetNew(); });
+    new TRecentDesigns(*this);
 }
 
 TMainForm::~TMainForm() {

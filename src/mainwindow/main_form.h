@@ -83,6 +83,11 @@ public:
     void UpdateActionsAndMenus();
     // Offers to save a changed wire; whether the caller may discard it.
     bool AskAndSave();
+    // Opens a design named from outside the program (command line, a drop,
+    // the recent designs) as File > Open does once its dialog has named the
+    // file, after offering to save a changed wire. A file that is not there
+    // is an error that changes nothing. Whether the design was opened.
+    bool OpenDesignFile(const QString& aFileName);
     // Replaces the design by a new, empty one.
     void ResetNew();
     void ReadIniSettings();
@@ -117,6 +122,10 @@ public:
     // Help: the table of contents, and a topic by its number.
     void ShowHelpContents();
     void ShowHelp(int aTopic);
+
+signals:
+    // An open or a save gave the design the name of this existing file.
+    void designFileNamed(const QString& aFileName);
 
 protected:
     void showEvent(QShowEvent* aEvent) override;
@@ -187,6 +196,9 @@ private:
     void ActionFileOpenExecute();
     void ActionFileSaveExecute();
     void FileSaveAsClick();
+    // Replaces the design by the one read from aFileName: Open once a file
+    // is named. Whether it was read without an error.
+    bool LoadDesign(const QString& aFileName);
     // Save and Save As; whether the design was written.
     bool SaveDesign();
     bool SaveDesignAs();

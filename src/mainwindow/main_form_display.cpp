@@ -34,16 +34,11 @@ constexpr int PictureSvgSize = 1000;    // px at 254 dpi: 100 mm
 constexpr int PicturePngSize = 1000;    // px: 10 px per mm
 constexpr int PngDotsPerMeter = 10000;  // the PNG is true to size too
 
-TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aMarkers, const TSettings& aSettings) {
-    TScene scene;
-    scene.wire = aDesign.CurrentWire.get();
-    scene.left = &aDesign.LeftBracket;
-    scene.right = &aDesign.RightBracket;
-    scene.rightForce = &aDesign.RightForce;
-    scene.leftForce = &aDesign.LeftForce;
-    scene.bracketMarkers = aMarkers;
-    if (aSettings.ShowCentres) scene.tooth = &aSettings.Tooth;
-    return scene;
+// The scene with the teeth's centres of resistance while View > Centre of
+// Resistance is on.
+TScene WithCentres(TScene aScene, const TSettings& aSettings) {
+    if (aSettings.ShowCentres) aScene.tooth = &aSettings.Tooth;
+    return aScene;
 }
 
 }  // namespace
@@ -64,7 +59,7 @@ void TMainForm::DrawDisplay() {
         TQtCanvas canvas(painter);
         canvas.antialiased = false;
         canvas.SetMapping(FMapping);
-        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers(), FSettings), CurrentViewSettings(),
+        DrawDesignLayers(canvas, WithCentres(SceneOf(*FDesign, &FTools->BracketMarkers()), FSettings), CurrentViewSettings(),
                          FSettings.ShowGrid, FSettings.GridDensity, true);
         // A ghost or zoom band being dragged stays on the image until the
         // tool erases it.
@@ -104,7 +99,7 @@ void TMainForm::RefreshMarkers() {
 }
 
 void TMainForm::MenuEditCopyClick() {
-    const TScene scene = SceneOf(*FDesign, nullptr, FSettings);
+    const TScene scene = WithCentres(SceneOf(*FDesign, nullptr), FSettings);
     const TViewSettings view = CurrentViewSettings();
 
     QByteArray svg;

@@ -1,10 +1,12 @@
-// The file commands: New, Open, Save and Save As, the question before a
-// changed wire is discarded, and the window caption that names the file.
+// The file commands: New, Open, Save and Save As, opening a file named from
+// outside the program, the question before a changed wire is discarded, and
+// the window caption that names the file.
 
 #include <algorithm>
 #include <exception>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 
 #include "mainwindow/main_form.h"
@@ -52,12 +54,27 @@ void TMainForm::ActionFileOpenExecute() {
     if (!AskAndSave()) return;
     const QString fileName = OpenFileBox("Open Loop", DesignFilter);
     if (fileName.isEmpty()) return;
+    LoadDesign(fileName);
+}
+
+bool TMainForm::OpenDesignFile(const QString& aFileName) {
+    // Named from outside the program (command line, a drop, the recent
+    // designs): a file that is not there is a mistake, not a new design.
+    if (!QFileInfo::exists(aFileName)) {
+        ErrorBox("File could not be found: " + QDir::toNativeSeparators(aFileName) + ".");
+        return false;
+    }
+    if (!AskAndSave()) return false;
+    return LoadDesign(QFileInfo(aFileName).absoluteFilePath());
+}
+
+bool TMainForm::LoadDesign(const QString& aFileName) {
     if (FRunning) ActionStopRunExecute();
     ResetNew();
-    FCurrentFileName = fileName;
+    FCurrentFileName = aFileName;
     TDesign& d = *FDesign;
     try {
-        ReadDesign(fileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        ReadDesign(aFileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
     } catch (const std::exception& e) {
         // What was read stays loaded, but untitled, so that a later Save
         // cannot overwrite the file with the partial design.
@@ -68,7 +85,7 @@ void TMainForm::ActionFileOpenExecute() {
         UpdateActionsAndMenus();
         DrawDisplay();
         ErrorBox(ErrorText(e));
-        return;
+        return false;
     }
     d.AttachToBrackets();
     FSelectedNode = std::min(FSelectedNode, d.CurrentWire->Count() - 1);
@@ -81,6 +98,10 @@ void TMainForm::ActionFileOpenExecute() {
     } else {
         DrawDisplay();
     }
+    // The dialog may name a file that is not there; it opens as an empty
+    // design but is no design to come back to.
+    if (QFileInfo::exists(aFileName)) emit designFileNamed(aFileName);
+    return true;
 }
 
 void TMainForm::ActionFileSaveExecute() { SaveDesign(); }
@@ -89,7 +110,11 @@ void TMainForm::FileSaveAsClick() { SaveDesignAs(); }
 
 bool TMainForm::SaveDesign() {
     if (FCurrentFileName.isEmpty()) return SaveDesignAs();
-    if (QFileInfo::exists(FCurrentFileName)) return WriteDesign(FCurrentFileName);
+    if (QFileInfo::exists(FCurrentFileName)) {
+        if (!WriteDesign(FCurrentFileName)) return false;
+        emit designFileNamed(FCurrentFileName);
+        return true;
+    }
     InformBox("Information", "File could not be found. Save under another name.");
     FCurrentFileName.clear();
     SetCaption();
@@ -102,6 +127,7 @@ bool TMainForm::SaveDesignAs() {
     if (!WriteDesign(fileName)) return false;
     FCurrentFileName = fileName;
     SetCaption();
+    emit designFileNamed(fileName);
     return true;
 }
 

@@ -120,6 +120,8 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     s.Tooth.Distance = distance > 0 && distance <= MaxResistanceDistance ? distance : 10.0;
     const std::string roots = aIni.ReadString(Tooth, "Roots", "Up");
     s.Tooth.Roots = roots == "Down" ? TRootSide::Down : TRootSide::Up;
+
+    s.RecentDesigns.Read(aIni);
     return placement;
 }
 
@@ -157,6 +159,8 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
     aIni.WriteString(Tooth, "Resistance Distance", FormatMask(s.Tooth.Distance, "0.00"));
     aIni.WriteString(Tooth, "Roots", s.Tooth.Roots == TRootSide::Down ? "Down" : "Up");
+
+    s.RecentDesigns.Write(aIni);
 }
 
 std::string SettingsFileVersion(const std::string& aSettingsFile) {

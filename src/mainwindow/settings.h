@@ -1,15 +1,17 @@
 #pragma once
 // The program's settings as the main window, the model and the drawing code
 // read them, and their settings file: sections Calculation, Wire, View,
-// General and Engagement with every key, value format, default and fallback; the window
-// placement text "Torvik Rect"; and the first-start copy of the default
-// data. Widget-free, so it is tested without a window.
+// General and Engagement with every key, value format, default and fallback,
+// and the recent designs in a section of their own; the window placement
+// text "Torvik Rect"; and the first-start copy of the default data.
+// Widget-free, so it is tested without a window.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "render/view_settings.h"
+#include "support/recent_files.h"
 #include "wire/activation_run.h"
 #include "wire/centre_of_resistance.h"
 #include "wire/materials.h"
@@ -42,6 +44,7 @@ struct TSettings {
     bool RememberWindowRect = false;
     TToothSettings Tooth;  // where the teeth's centres of resistance lie; section Tooth
     bool ShowCentres = false;  // View > Centre of Resistance; not stored, off at start
+    TRecentFiles RecentDesigns;  // section "Recent Designs"
 };
 
 // The main window's placement as "Torvik Rect" holds it: "Default",

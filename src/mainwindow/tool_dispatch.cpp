@@ -86,7 +86,7 @@ void TToolDispatch::MouseUp(QMouseEvent* aEvent) {
 
 void TToolDispatch::MouseLeft() { FMouseInside = false; }
 
-void TToolDispatch::ModifiersChanged(Qt::KeyboardModifiers aModifiers) {
+void TToolDispatch::MoveInPlace(Qt::KeyboardModifiers aModifiers) {
     if (!FMouseInside) return;
     const TPoint p = FMapping.DeviceToLogical(TPoint{FMouse.x(), FMouse.y()});
     FTools.MouseMove(ShiftOf(aModifiers), p.X, p.Y);

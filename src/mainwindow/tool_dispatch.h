@@ -49,10 +49,10 @@ public:
     void MouseMove(QMouseEvent* aEvent);
     void MouseUp(QMouseEvent* aEvent);
     void MouseLeft();
-    // Shift or Ctrl went down or up: the current tool sees the mouse move
-    // where it is, with the new keys, so that cursor and read-out follow at
-    // once. Nothing when the mouse is not over the display.
-    void ModifiersChanged(Qt::KeyboardModifiers aModifiers);
+    // Shift or Ctrl went down or up, or a key bent the wire: the current tool
+    // sees the mouse move where it is, with these keys, so that cursor and
+    // read-out follow at once. Nothing when the mouse is not over the display.
+    void MoveInPlace(Qt::KeyboardModifiers aModifiers);
     // Esc for the current tool; whether it used it.
     bool Escape();
 

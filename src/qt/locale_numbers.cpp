@@ -14,6 +14,18 @@ QLocale Strict(const QLocale& aLocale) {
     return strict;
 }
 
+// The typed text without blanks around it and without the invisible
+// direction marks that some locales put in their minus sign (Hebrew, Arabic,
+// Persian, Urdu): QLocale writes those marks but does not read them back, so
+// a negative number the program shows would not read as typed.
+QString Typed(const QString& aText) {
+    QString text = aText;
+    text.remove(QChar(0x200E));  // left-to-right mark
+    text.remove(QChar(0x200F));  // right-to-left mark
+    text.remove(QChar(0x061C));  // Arabic letter mark
+    return text.trimmed();
+}
+
 }  // namespace
 
 QString FormatLocal(double aValue, std::string_view aMask, const QLocale& aLocale) {
@@ -35,7 +47,7 @@ QString FormatLocal(double aValue, std::string_view aMask, const QLocale& aLocal
 
 bool TryReadLocal(const QString& aText, double& aOut, const QLocale& aLocale) {
     bool ok = false;
-    const double value = Strict(aLocale).toDouble(aText.trimmed(), &ok);
+    const double value = Strict(aLocale).toDouble(Typed(aText), &ok);
     if (!ok || !std::isfinite(value)) return false;
     aOut = value;
     return true;
@@ -43,7 +55,7 @@ bool TryReadLocal(const QString& aText, double& aOut, const QLocale& aLocale) {
 
 bool TryReadLocalInt(const QString& aText, int& aOut, const QLocale& aLocale) {
     bool ok = false;
-    const int value = Strict(aLocale).toInt(aText.trimmed(), &ok);
+    const int value = Strict(aLocale).toInt(Typed(aText), &ok);
     if (!ok) return false;
     aOut = value;
     return true;

@@ -14,7 +14,8 @@ namespace torvik {
 // "0.00 mm" gives "1,50 mm" in a comma locale.
 QString FormatLocal(double aValue, std::string_view aMask, const QLocale& aLocale = QLocale());
 
-// Reads a typed real in the locale: blanks around it are allowed, digit
+// Reads a typed real in the locale: blanks around it and direction marks
+// (as in the minus sign of a right-to-left locale) are allowed, digit
 // grouping is not (so "1.5" does not read in a comma locale), and a value
 // that is not finite fails.
 bool TryReadLocal(const QString& aText, double& aOut, const QLocale& aLocale = QLocale());

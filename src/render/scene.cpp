@@ -5,9 +5,21 @@
 #include "render/resistance_draw.h"
 #include "render/view_settings.h"
 #include "wire/bracket.h"
+#include "wire/design.h"
 #include "wire/wire.h"
 
 namespace torvik {
+
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers) {
+    TScene scene;
+    scene.wire = aDesign.CurrentWire.get();
+    scene.left = &aDesign.LeftBracket;
+    scene.right = &aDesign.RightBracket;
+    scene.rightForce = &aDesign.RightForce;
+    scene.leftForce = &aDesign.LeftForce;
+    scene.bracketMarkers = aBracketMarkers;
+    return scene;
+}
 
 void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSettings& aView, bool showGrid,
                       int gridDensity, bool withMarkers) {

@@ -14,6 +14,7 @@ namespace torvik {
 class TWire;
 class TBracket;
 class TForceMoment;
+struct TDesign;
 struct TToothSettings;
 struct TViewSettings;
 
@@ -28,6 +29,10 @@ struct TScene {
     // With it, the teeth's centres of resistance of both brackets.
     const TToothSettings* tooth = nullptr;
 };
+
+// The whole design: its wire, both brackets and both loads, with the given
+// bracket markers (null: none).
+TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers = nullptr);
 
 // Draws, in this order: the grid when showGrid, the wire (with its node
 // markers as aView directs), the left and then the right bracket, the right

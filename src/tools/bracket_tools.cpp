@@ -18,21 +18,55 @@ void FollowOrigin(TDesign& aDesign, const TBracket& aBracket) {
     }
 }
 
-// A turned left bracket also turns the wire's clamp.
-void FollowTurn(TDesign& aDesign, const TBracket& aBracket) {
-    if (&aBracket == &aDesign.LeftBracket) aDesign.CurrentWire->SetDirection(aDesign.LeftBracket.Direction() - Pi);
-    FollowOrigin(aDesign, aBracket);
-}
-
 void DrawGhost(TToolContext& aContext, const TBracket& aBracket) {
     aContext.DrawOverlay([&aBracket](TCanvas& aCanvas) { aBracket.DrawGhost(aCanvas); });
 }
 
 }  // namespace
 
-void TBracketMoveTool::MouseDown(TMouseButton, TShiftState, int X, int Y) {
+void TBracketGestureTool::Begin() {
     FDragMoved = false;
     FGhostShown = false;
+}
+
+template <typename TChange>
+void TBracketGestureTool::Change(TBracket& aBracket, TChange aChange) {
+    if (FGhostShown) DrawGhost(FContext, aBracket);  // erases the last one
+    aChange();
+    Follow(aBracket);
+    DrawGhost(FContext, aBracket);
+    FGhostShown = true;
+    FDragMoved = true;
+}
+
+void TBracketGestureTool::MouseUp(TMouseButton, TShiftState, int, int) {
+    if (!FDragging) return;
+    FDragging = false;
+    TBracket* bracket = FContext.SelectedBracket();
+    if (!bracket) return;
+    if (!FDragMoved) {
+        // A click: the other mode for the same bracket.
+        FContext.SelectBracketMode(OtherMode());
+        return;
+    }
+    FGhostShown = false;
+    FContext.SetBracketMarkers(bracket->Markers());
+    Follow(*bracket);
+    FContext.DrawDisplay();
+}
+
+void TBracketGestureTool::Cancel() {
+    FDragging = false;
+    FGhostShown = false;
+}
+
+void TBracketGestureTool::DrawOverlay(TCanvas& aCanvas) const {
+    const TBracket* bracket = FContext.SelectedBracket();
+    if (FGhostShown && bracket) bracket->DrawGhost(aCanvas);
+}
+
+void TBracketMoveTool::MouseDown(TMouseButton, TShiftState, int X, int Y) {
+    Begin();
     TDesign& design = FContext.Design();
     TBracket* hit = nullptr;
     if (design.LeftBracket.Contains(X, Y))
@@ -55,45 +89,15 @@ void TBracketMoveTool::MouseMove(TShiftState, int X, int Y) {
         X = SnapToStep(X, FContext.SnapStep());
         Y = SnapToStep(Y, FContext.SnapStep());
     }
-    if (FGhostShown) DrawGhost(FContext, *bracket);  // erases the last one
-    bracket->SetOrigin(MakePoint(X / 100.0, Y / 100.0));
-    FollowOrigin(FContext.Design(), *bracket);
-    DrawGhost(FContext, *bracket);
-    FGhostShown = true;
+    Change(*bracket, [&] { bracket->SetOrigin(MakePoint(X / 100.0, Y / 100.0)); });
     FContext.SetStatus(" x: " + FContext.FormatNumber(X / 100.0, "0.00") + "  y: " +
                        FContext.FormatNumber(Y / 100.0, "0.00"));
-    FDragMoved = true;
 }
 
-void TBracketMoveTool::MouseUp(TMouseButton, TShiftState, int, int) {
-    if (!FDragging) return;
-    FDragging = false;
-    TBracket* bracket = FContext.SelectedBracket();
-    if (!bracket) return;
-    if (!FDragMoved) {
-        // A click on a bracket: rotate it next.
-        FContext.SelectBracketMode(ToolRotate);
-        return;
-    }
-    FGhostShown = false;
-    FContext.SetBracketMarkers(bracket->Markers());
-    FollowOrigin(FContext.Design(), *bracket);
-    FContext.DrawDisplay();
-}
-
-void TBracketMoveTool::Cancel() {
-    FDragging = false;
-    FGhostShown = false;
-}
-
-void TBracketMoveTool::DrawOverlay(TCanvas& aCanvas) const {
-    const TBracket* bracket = FContext.SelectedBracket();
-    if (FGhostShown && bracket) bracket->DrawGhost(aCanvas);
-}
+void TBracketMoveTool::Follow(TBracket& aBracket) { FollowOrigin(FContext.Design(), aBracket); }
 
 void TBracketRotateTool::MouseDown(TMouseButton, TShiftState, int X, int Y) {
-    FDragMoved = false;
-    FGhostShown = false;
+    Begin();
     FPressPoint = TPoint{X, Y};
     FDragging = true;
 }
@@ -107,43 +111,21 @@ void TBracketRotateTool::MouseMove(TShiftState, int X, int Y) {
     const TPointReal to(X / 100.0, Y / 100.0);
     const TPointReal& centre = *bracket->Origin();
     const double swept = AngleBetween(from, centre, to, centre);
-    if (FGhostShown) DrawGhost(FContext, *bracket);
-    bracket->SetDirection(bracket->Direction() + swept);
-    // With snapping a move that sweeps less than half a degree is rounded
-    // away.
-    if (FContext.SnapGrid()) bracket->SetDirection(SnapToDegree(bracket->Direction()));
-    FollowTurn(FContext.Design(), *bracket);
-    DrawGhost(FContext, *bracket);
-    FGhostShown = true;
+    Change(*bracket, [&] {
+        bracket->SetDirection(bracket->Direction() + swept);
+        // With snapping a move that sweeps less than half a degree is rounded
+        // away.
+        if (FContext.SnapGrid()) bracket->SetDirection(SnapToDegree(bracket->Direction()));
+    });
     FContext.SetStatus(" angulation: " + FContext.FormatNumber(ToDegrees(bracket->Direction()), "0.00"));
-    FDragMoved = true;
     FPressPoint = TPoint{X, Y};
 }
 
-void TBracketRotateTool::MouseUp(TMouseButton, TShiftState, int, int) {
-    if (!FDragging) return;
-    FDragging = false;
-    TBracket* bracket = FContext.SelectedBracket();
-    if (!bracket) return;
-    if (!FDragMoved) {
-        // A click: back to moving.
-        FContext.SelectBracketMode(ToolBracket);
-        return;
-    }
-    FGhostShown = false;
-    FContext.SetBracketMarkers(bracket->Markers());
-    FollowTurn(FContext.Design(), *bracket);
-    FContext.DrawDisplay();
-}
-
-void TBracketRotateTool::Cancel() {
-    FDragging = false;
-    FGhostShown = false;
-}
-
-void TBracketRotateTool::DrawOverlay(TCanvas& aCanvas) const {
-    const TBracket* bracket = FContext.SelectedBracket();
-    if (FGhostShown && bracket) bracket->DrawGhost(aCanvas);
+void TBracketRotateTool::Follow(TBracket& aBracket) {
+    // A turned left bracket also turns the wire's clamp.
+    TDesign& design = FContext.Design();
+    if (&aBracket == &design.LeftBracket) design.CurrentWire->SetDirection(design.LeftBracket.Direction() - Pi);
+    FollowOrigin(design, aBracket);
 }
 
 }  // namespace torvik

@@ -15,41 +15,62 @@
 
 namespace torvik {
 
-class TBracketMoveTool : public TTool {
+// What both modes share: the press-move-release gesture on the selected
+// bracket with its ghost, and the release that either finishes the change
+// or, after a click, switches to the other mode.
+class TBracketGestureTool : public TTool {
 public:
     using TTool::TTool;
 
-    void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
-    void MouseMove(TShiftState aShift, int X, int Y) override;
     void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
     void Cancel() override;
     void DrawOverlay(TCanvas& aCanvas) const override;
 
     bool Dragging() const { return FDragging; }
 
-private:
+protected:
+    // The mode a click switches to.
+    virtual int OtherMode() const = 0;
+    // Brings the wire and the forces up to date with the changed bracket.
+    virtual void Follow(TBracket& aBracket) = 0;
+
+    // A gesture begins: nothing moved, no ghost shown yet.
+    void Begin();
+    // Changes the bracket with aChange between erasing the last ghost and
+    // drawing the new one, and lets the wire and the forces follow.
+    template <typename TChange>
+    void Change(TBracket& aBracket, TChange aChange);
+
     bool FDragging = false;
     bool FDragMoved = false;
     bool FGhostShown = false;
 };
 
-class TBracketRotateTool : public TTool {
+class TBracketMoveTool : public TBracketGestureTool {
 public:
-    using TTool::TTool;
+    using TBracketGestureTool::TBracketGestureTool;
+
+    void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
+    void MouseMove(TShiftState aShift, int X, int Y) override;
+
+protected:
+    int OtherMode() const override { return ToolRotate; }
+    void Follow(TBracket& aBracket) override;
+};
+
+class TBracketRotateTool : public TBracketGestureTool {
+public:
+    using TBracketGestureTool::TBracketGestureTool;
 
     TCursorId Cursor() const override { return TCursorId::Rotate; }
     void MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
     void MouseMove(TShiftState aShift, int X, int Y) override;
-    void MouseUp(TMouseButton aButton, TShiftState aShift, int X, int Y) override;
-    void Cancel() override;
-    void DrawOverlay(TCanvas& aCanvas) const override;
 
-    bool Dragging() const { return FDragging; }
+protected:
+    int OtherMode() const override { return ToolBracket; }
+    void Follow(TBracket& aBracket) override;
 
 private:
-    bool FDragging = false;
-    bool FDragMoved = false;
-    bool FGhostShown = false;
     TPoint FPressPoint;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "wire/design.h"
+#include "wire/wire_edit.h"
 
 namespace torvik {
 
@@ -81,9 +82,10 @@ TCursorId TPlierTool::CursorFor(TShiftState aShift) {
 void TPlierTool::MouseDown(TMouseButton aButton, TShiftState aShift, int X, int Y) {
     TWire& wire = WireOf(FContext);
     const int node = WirePosition(wire, X, Y);
-    if (node < 0) return;
+    const double degrees = BendDegrees(aButton, aShift);
+    if (node < 0 || !BendFits(wire, node, degrees)) return;
     FContext.RecordUndo();
-    wire.BendSeg(node, ToRadians(BendDegrees(aButton, aShift)));
+    wire.BendSeg(node, ToRadians(degrees));
     FContext.RefreshMarkers();
     ShowNode(aShift, node);
 }
@@ -114,12 +116,12 @@ void TPencilTool::MouseDown(TMouseButton, TShiftState, int X, int Y) {
     const double rounded = RoundHalfEven(Distance(end, mouse) / size);
     if (!(rounded >= 1)) return;
     const int count = RoomFor(wire, rounded);
-    if (count < 1) return;
-    FContext.RecordUndo();
     // The bend at the end now points the wire at the mouse; it is not folded
     // into one turn.
-    const double towards = end.Slope(mouse);
-    wire.BendSeg(wire.Count() - 1, -(wire.EndDirection() + towards));
+    const double bend = -(wire.EndDirection() + end.Slope(mouse));
+    if (count < 1 || !BendFits(wire, wire.Count() - 1, ToDegrees(bend))) return;
+    FContext.RecordUndo();
+    wire.BendSeg(wire.Count() - 1, bend);
     for (int i = 0; i < count; ++i) wire.AddSeg(size, 0);
     FContext.RefreshMarkers();
 }

@@ -5,7 +5,8 @@
 // extends the wire to the mouse. Each records one undo state right before it
 // changes the wire and redraws after; a press that changes nothing (no node
 // under the mouse, a button without a meaning, a cut after the last node, a
-// pencil stroke shorter than half a segment) records nothing.
+// pencil stroke shorter than half a segment, a bend or a length beyond what a
+// design file holds) records nothing.
 
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "support/errors.h"
@@ -14,13 +15,25 @@ namespace torvik {
 
 namespace {
 const char* const kWireSection = "Wire";
+// The bend at node 0. The segment it belongs to is not stored (an opened
+// wire's first segment has the segment size in force), but its bend turns
+// everything after it, so a wire bent there is written with this key too.
+const char* const kFirstBendKey = "First Bend";
 
 std::string SegKey(int i) { return "Seg " + std::to_string(i); }
+
+// A readable but absurd bend, by more turns than anyone could make, would
+// only overflow the drawing later.
+void CheckAngle(double aAngle, const std::string& aText) {
+    if (std::abs(aAngle) > MaxFileBend) throw std::runtime_error("'" + aText + "' is not a valid segment angle");
+}
 }  // namespace
 
 void TWire::SaveToIni(TIniFile& aIni) {
     aIni.EraseSection(kWireSection);
     aIni.WriteInteger(kWireSection, "Segments", Count() - 1);
+    if (const double bend = FSegments.front().angle; bend != 0)
+        aIni.WriteString(kWireSection, kFirstBendKey, FormatMask(bend, "0.000000"));
     for (int i = 1; i < Count(); ++i) {
         const TWireSeg& s = FSegments[static_cast<std::size_t>(i)];
         aIni.WriteString(kWireSection, SegKey(i), FormatMask(s.angle, "0.000000") + ", " + FormatMask(s.length * 20, "0.00"));
@@ -32,6 +45,11 @@ void TWire::ReadFromIni(const TIniFile& aIni) {
     if (n > MaxFileSegments)
         throw std::runtime_error("The design declares " + std::to_string(n) + " segments; at most " +
                                  std::to_string(MaxFileSegments) + " can be read");
+    if (const std::optional<std::string> text = aIni.Read(kWireSection, kFirstBendKey)) {
+        const double bend = ParseFileNumber(*text);
+        CheckAngle(bend, *text);
+        BendSeg(0, bend - FSegments.front().angle);
+    }
     for (int i = 1; i <= n; ++i) {
         const std::string value = aIni.ReadString(kWireSection, SegKey(i), "0.000000, 0.25");
         const auto comma = value.find(", ");
@@ -39,13 +57,11 @@ void TWire::ReadFromIni(const TIniFile& aIni) {
         const std::string lengthText = comma == std::string::npos ? value : value.substr(comma + 2);
         const double length = ParseFileNumber(lengthText) / 20;
         const double angle = ParseFileNumber(angleText);
-        // A readable but absurd segment (longer than the design area many
-        // times over, or bent by more turns than anyone could make) would
-        // only overflow the drawing later.
+        // A readable but absurd segment, longer than the design area many
+        // times over, would only overflow the drawing later.
         if (length < 0 || length > 10000)
             throw std::runtime_error("'" + lengthText + "' is not a valid segment length");
-        if (std::abs(angle) > 1000)
-            throw std::runtime_error("'" + angleText + "' is not a valid segment angle");
+        CheckAngle(angle, angleText);
         AddSeg(length, angle);
     }
     dirty = false;

@@ -25,6 +25,9 @@ enum TUndoLevel : int { UndoNone = 0, Undo5 = 1, Undo10 = 2, Undo15 = 3, UndoUnl
 // The most segments a design file may declare; a larger count is refused
 // before anything is read.
 constexpr int MaxFileSegments = 100000;
+// The largest bend at a node, in radians, that a design file may hold (some
+// 160 turns); a larger one is refused on reading.
+constexpr double MaxFileBend = 1000;
 
 class TWire {
 public:

@@ -41,18 +41,18 @@ TPiece UserLoopPiece(double aDiameter, double aAngle, bool aKeepLength, double a
     // Below this no chord of the segment size fits the circle: the arcsine
     // is undefined, or every segment would turn back on itself.
     if (!(std::abs(aDiameter) > aSegmentSize))
-        throw TLoopError("The loop diameter must be larger than the segment size.");
+        throw TEditError("The loop diameter must be larger than the segment size.");
     // The angle one chord of the segment size subtends on the circle.
     const double alpha = 2 * std::asin(aSegmentSize / aDiameter);
     const double q = aAngle / ToDegrees(alpha);
     const int room = MaxFileSegments - aExistingSegments;
     if (!(std::abs(q) < room + 0.5))
-        throw TLoopError("The loop would give the wire more than " + std::to_string(MaxFileSegments) +
+        throw TEditError("The loop would give the wire more than " + std::to_string(MaxFileSegments) +
                          " segments.");
     const int n = static_cast<int>(RoundHalfEven(q));
     if (n == 0) return {};
     if (std::abs(n) > room)
-        throw TLoopError("The loop would give the wire more than " + std::to_string(MaxFileSegments) +
+        throw TEditError("The loop would give the wire more than " + std::to_string(MaxFileSegments) +
                          " segments.");
 
     TPiece piece;
@@ -68,11 +68,30 @@ TPiece UserLoopPiece(double aDiameter, double aAngle, bool aKeepLength, double a
     return piece;
 }
 
+void CheckRoom(const TWire& aWire, const TPiece& aPiece) {
+    if (aPiece.count > MaxFileSegments - aWire.Count())
+        throw TEditError("The piece would give the wire more than " + std::to_string(MaxFileSegments) +
+                         " segments.");
+}
+
 void AppendPiece(TWire& aWire, const TPiece& aPiece) {
+    CheckRoom(aWire, aPiece);
     for (int i = 0; i < aPiece.count; ++i) aWire.AddSeg(aPiece.length, aPiece.bend);
 }
 
-void BendNode(TWire& aWire, int aNode, double aDegrees) { aWire.BendSeg(aNode, ToRadians(aDegrees)); }
+bool BendFits(const TWire& aWire, int aNode, double aDegrees) {
+    return std::abs(aWire.Segment(aNode).angle + ToRadians(aDegrees)) <= MaxFileBend;
+}
+
+void CheckBend(const TWire& aWire, int aNode, double aDegrees) {
+    if (!BendFits(aWire, aNode, aDegrees))
+        throw TEditError("The node would be bent too far to be saved in a design file.");
+}
+
+void BendNode(TWire& aWire, int aNode, double aDegrees) {
+    CheckBend(aWire, aNode, aDegrees);
+    aWire.BendSeg(aNode, ToRadians(aDegrees));
+}
 
 void CutOneSegment(TWire& aWire, int aNode) { aWire.DeleteSeg(aNode + 1); }
 

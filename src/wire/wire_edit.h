@@ -36,8 +36,9 @@ TPiece TurnPiece(int aCount, double aTheta, double aDiameter);
 // on 2 mm; right turns bend clockwise as displayed.
 TPiece PresetPiece(TPreset aPreset, double aSegmentSize);
 
-// A user-defined loop that cannot be built; its text is the user's message.
-class TLoopError : public std::runtime_error {
+// An edit that cannot be made: a user-defined loop that cannot be built, or
+// a wire that a design file could not hold. Its text is the user's message.
+class TEditError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -49,18 +50,26 @@ public:
 // size and the loop turns by whole segment angles; otherwise it turns by
 // exactly aAngle with segments fitted to the circle. A negative angle turns
 // left; the sign of the diameter does not matter. A count of 0 is an empty
-// piece. Throws TLoopError when the diameter is not larger than the segment
+// piece. Throws TEditError when the diameter is not larger than the segment
 // size (no chord of it fits the circle) or the loop would take the wire
 // beyond the segments a design file may hold (aExistingSegments already).
 TPiece UserLoopPiece(double aDiameter, double aAngle, bool aKeepLength, double aSegmentSize,
                      int aExistingSegments = 1);
 
-// Appends the piece's segments at the wire's end.
+// Throws TEditError when the piece would give the wire more segments than a
+// design file may hold.
+void CheckRoom(const TWire& aWire, const TPiece& aPiece);
+// Appends the piece's segments at the wire's end; CheckRoom first.
 void AppendPiece(TWire& aWire, const TPiece& aPiece);
 
+// Whether adding aDegrees leaves the bend at aNode within what a design file
+// may hold; throws std::out_of_range for a node that does not exist.
+bool BendFits(const TWire& aWire, int aNode, double aDegrees);
+// Throws TEditError when the bend does not fit.
+void CheckBend(const TWire& aWire, int aNode, double aDegrees);
 // Adds aDegrees to the bend at aNode; every later segment turns about that
-// node. Bending the last node only turns where later pieces go. Throws
-// std::out_of_range for a node that does not exist.
+// node. Bending the last node only turns where later pieces go. CheckBend
+// first.
 void BendNode(TWire& aWire, int aNode, double aDegrees);
 
 // Removes the segment after aNode; nothing at the wire's end.

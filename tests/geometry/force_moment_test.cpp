@@ -1,4 +1,4 @@
-// Protects the arithmetic of force systems: resultants, moments about points.
+// Protects the arithmetic of force systems: resultants, moments about points, and the moment-to-force ratios every read-out shows.
 #include <gtest/gtest.h>
 
 #include "geometry/force_moment.h"
@@ -39,4 +39,23 @@ TEST(ForceMomentTest, MomentsAndReorient) {
     auto shared = MakePoint(5, 5);
     { TForceMoment g(shared, 1, 1, 1); }
     EXPECT_EQ(*shared, TPointReal(5, 5));
+}
+
+TEST(ForceMomentTest, MomentToForceRatios) {
+    // M / |F| and M / |Fx|: both carry the moment's sign, whichever way the
+    // force points.
+    EXPECT_EQ(MomentOverForce(-10, 0, 50), 5.0);
+    EXPECT_EQ(MomentOverForceX(-10, 50), 5.0);
+    EXPECT_EQ(MomentOverForce(3, -4, -10), -2.0);
+    EXPECT_EQ(MomentOverForceX(-3, -9), -3.0);
+    // From the unrounded values.
+    EXPECT_EQ(MomentOverForce(0.004, 0, 1), 250.0);
+    // No divisor, no ratio; nor one too large to be a number.
+    EXPECT_FALSE(MomentOverForce(0, 0, 12));
+    EXPECT_FALSE(MomentOverForceX(0, 12));
+    EXPECT_FALSE(MomentOverForceX(-0.0, 12));
+    EXPECT_FALSE(MomentOverForce(1e-310, 0, 1e300));
+    EXPECT_FALSE(MomentOverForceX(1e-310, 1e300));
+    // A force whose magnitude overflows divides to zero.
+    EXPECT_EQ(MomentOverForce(1.5e308, 1.5e308, 1), 0.0);
 }

@@ -7,7 +7,8 @@
 
 #include "dialog_script.h"
 #include "dialogs/general_input_form.h"
-#include "gui_fixture.h"
+#include "display_mouse.h"
+#include "locale_scope.h"
 #include "wire/wire_edit.h"
 
 namespace torvik::test {
@@ -15,12 +16,6 @@ namespace {
 
 constexpr double Deg = Pi / 180;
 const QString IncorrectValue = "Incorrect value entered.";
-
-std::vector<std::pair<double, double>> Shape(const TWire& aWire) {
-    std::vector<std::pair<double, double>> shape;
-    for (const TWireSeg& s : aWire.Segments()) shape.emplace_back(s.length, s.angle);
-    return shape;
-}
 
 class TEditCommandsTest : public TGuiTest {
 protected:
@@ -54,18 +49,6 @@ protected:
     std::vector<TShownDialog> FShown;
 };
 
-// Sets the default locale for as long as it lives.
-class TLocaleScope {
-public:
-    explicit TLocaleScope(const QLocale& aLocale) { QLocale::setDefault(aLocale); }
-    ~TLocaleScope() { QLocale::setDefault(FOld); }
-    TLocaleScope(const TLocaleScope&) = delete;
-    TLocaleScope& operator=(const TLocaleScope&) = delete;
-
-private:
-    QLocale FOld;
-};
-
 int BluePixels(const QImage& aImage) {
     int count = 0;
     for (int y = 0; y < aImage.height(); ++y)
@@ -76,6 +59,14 @@ int BluePixels(const QImage& aImage) {
 
 TEST_F(TEditCommandsTest, PresetButtonsAppendPieces) {
     TMainForm& form = StartUnlimited();
+    // Each piece's button shows a picture of its own, the two half turns
+    // included, which are the same curve traced the other way round.
+    std::vector<QImage> pictures;
+    for (const char* name : {"SpeedButton0", "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
+        const QImage picture = form.findChild<QToolButton*>(name)->icon().pixmap(30, 30).toImage();
+        for (const QImage& other : pictures) EXPECT_NE(picture, other) << name;
+        pictures.push_back(picture);
+    }
     EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
     const QImage before = form.DisplayImage().copy();
     Click("SpeedButton0");
@@ -106,6 +97,16 @@ TEST_F(TEditCommandsTest, PresetButtonsAppendPieces) {
     Click("SpeedButton0");
     EXPECT_EQ(Wire().Segment(Wire().Count() - 1).length, 0.5);
     EXPECT_TRUE(Errors().empty());
+
+    // No piece takes the wire beyond the segments a design file may hold.
+    while (Wire().Count() < MaxFileSegments - 4) Wire().AddSeg(0.001, 0);
+    const int undos = Undos();
+    Click("SpeedButton1");
+    EXPECT_EQ(Errors(), std::vector<QString>{"The piece would give the wire more than 100000 segments."});
+    EXPECT_EQ(Wire().Count(), MaxFileSegments - 4);
+    EXPECT_EQ(Undos(), undos);
+    Click("SpeedButton0");
+    EXPECT_EQ(Wire().Count(), MaxFileSegments);
 }
 
 TEST_F(TEditCommandsTest, UserLoopDialog) {
@@ -231,6 +232,12 @@ TEST_F(TEditCommandsTest, FixedAndTypedBends) {
     EXPECT_EQ((std::vector<QString>{IncorrectValue, IncorrectValue}), Errors());
     EXPECT_NEAR(Wire().Segment(2).angle, -12.5 * Deg, 1e-12);
     EXPECT_EQ(Undos(), undos);
+    // A bend that a design file could not hold, as saved, opened again.
+    Input("60000");
+    Trigger("ActionBendWireUser");
+    EXPECT_EQ(Errors().back(), "The node would be bent too far to be saved in a design file.");
+    EXPECT_NEAR(Wire().Segment(2).angle, -12.5 * Deg, 1e-12);
+    EXPECT_EQ(Undos(), undos);
 
     // Bending the wire's end changes where the next piece goes.
     Input("4");
@@ -257,12 +264,12 @@ TEST_F(TEditCommandsTest, Cuts) {
     EXPECT_EQ(Wire().Count(), 4);
     EXPECT_EQ(Undos(), undos + 3);
     EXPECT_EQ(form.SelectedNode(), 3);
-    // At the wire's end nothing goes, but the command still records its state.
+    // At the wire's end nothing goes, and no empty undo step is recorded.
     Trigger("ActionCutOneSeg");
     Trigger("ActionCutOneMm");
     Trigger("ActionCutToEnd");
     EXPECT_EQ(Wire().Count(), 4);
-    EXPECT_EQ(Undos(), undos + 6);
+    EXPECT_EQ(Undos(), undos + 3);
 
     // With 0.5 mm segments a millimetre is two segments.
     form.Settings().SegmentSize = 0.5;
@@ -337,7 +344,7 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
     FDialogs->openNames.push_back(WriteLoop("run.tvk"));
     Trigger("ActionFileOpen");
     ASSERT_EQ(Wire().Count(), 40);
-    const auto rest = Shape(Wire());
+    const auto rest = WireShape(Wire());
     Trigger("ActionRun");
     ASSERT_TRUE(ProcessUntil([&] { return !form.Running(); }));
     ASSERT_TRUE(Errors().empty());
@@ -371,7 +378,7 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
     EXPECT_EQ(Undos(), 3);
 
     // Flip: no question, the bends mirrored, no load.
-    const auto frozen = Shape(Wire());
+    const auto frozen = WireShape(Wire());
     form.Design().RightForce.x = 12;
     Trigger("MenuEditFlipV");
     EXPECT_EQ(FDialogs->Of("askYesNo").size(), 3u);
@@ -382,15 +389,15 @@ TEST_F(TEditCommandsTest, FreezeAndFlipAfterARun) {
 
     // Undo goes back through all four to the wire as opened.
     for (int i = 0; i < 4; ++i) Trigger("ActionUndo");
-    EXPECT_EQ(Shape(Wire()), rest);
+    EXPECT_EQ(WireShape(Wire()), rest);
     EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
     EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     TMainForm& form = StartUnlimited();
-    std::vector<std::vector<std::pair<double, double>>> states{Shape(Wire())};
-    const auto after = [&] { states.push_back(Shape(Wire())); };
+    std::vector<TWireShape> states{WireShape(Wire())};
+    const auto after = [&] { states.push_back(WireShape(Wire())); };
     for (const char* button : {"SpeedButton0", "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
         Click(button);
         after();
@@ -425,7 +432,7 @@ TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     Trigger("ActionGotoSeg");
     for (std::size_t i = states.size() - 1; i-- > 0;) {
         Trigger("ActionUndo");
-        EXPECT_EQ(Shape(Wire()), states[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), states[i]) << i;
         EXPECT_LT(form.SelectedNode(), Wire().Count());
     }
     EXPECT_EQ(form.SelectedNode(), 0);
@@ -433,7 +440,7 @@ TEST_F(TEditCommandsTest, UndoAndRedoAcrossEveryCommand) {
     // And forward again.
     for (std::size_t i = 1; i < states.size(); ++i) {
         Trigger("ActionRedo");
-        EXPECT_EQ(Shape(Wire()), states[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), states[i]) << i;
     }
     EXPECT_FALSE(form.Action("ActionRedo")->isEnabled());
 }

@@ -1,7 +1,7 @@
 // Protects New, Open, Save, Save As and the question before a changed wire is discarded, including failed reads and saves.
 #include <QFileInfo>
 
-#include "gui_fixture.h"
+#include "display_mouse.h"
 #include "support/ini_file.h"
 #include "wire/design_file.h"
 
@@ -17,12 +17,6 @@ protected:
 
     void MakeDirty() { FForm->Design().CurrentWire->AddSeg(0.25, 0.1); }
 };
-
-std::vector<std::pair<double, double>> Shape(const TWire& aWire) {
-    std::vector<std::pair<double, double>> shape;
-    for (const TWireSeg& s : aWire.Segments()) shape.emplace_back(s.length, s.angle);
-    return shape;
-}
 
 TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     TMainForm& form = Start();
@@ -43,7 +37,7 @@ TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     expected.SetDisplaySize(form.Mapping().Width(), form.Mapping().Height());
     expected.ZoomRect(BestFitRect(form.Design().CurrentWire->BoundsRect(), *form.Design().RightBracket.Origin()));
     EXPECT_EQ(form.Mapping().Zoom(), expected.Zoom());
-    const auto shape = Shape(*form.Design().CurrentWire);
+    const auto shape = WireShape(*form.Design().CurrentWire);
 
     FDialogs->saveNames.push_back(Path("copy.tvk"));
     Trigger("MenuFileSaveAs");
@@ -57,7 +51,7 @@ TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
     Open(Path("copy.tvk"));
     EXPECT_EQ(form.windowTitle(), "Torvik - copy.tvk");
-    const auto reread = Shape(*form.Design().CurrentWire);
+    const auto reread = WireShape(*form.Design().CurrentWire);
     ASSERT_EQ(reread.size(), shape.size());
     for (std::size_t i = 0; i < shape.size(); ++i) {
         EXPECT_NEAR(reread[i].first, shape[i].first, 1e-9);

@@ -6,6 +6,7 @@
 
 #include "gui_fixture.h"
 #include "locale_scope.h"
+#include "qt/locale_numbers.h"
 #include "wire/applied_load.h"
 
 namespace torvik::test {
@@ -123,6 +124,28 @@ TEST_F(TForceCommandsTest, EditForceReadsTheUsersLocale) {
     EXPECT_EQ(form.Design().RightForce.x, 2.5);
     EXPECT_EQ(form.Design().RightForce.m, -1.25);
     EXPECT_EQ(Panel("PanelForceRight"), " F: 2,50  M: -1,25  M/F: -0,50  M/Fx: -0,50 ");
+}
+
+TEST_F(TForceCommandsTest, EditForceTakesItsOwnNegativeNumbersBackInARightToLeftLocale) {
+    // Hebrew writes its minus sign with a direction mark; OK on the editor as
+    // it opened keeps the load, and both ratios read the shown numbers.
+    TLocaleScope locale(QLocale(QLocale::Hebrew, QLocale::Israel));
+    TMainForm& form = Start();
+    OpenLoop();
+    ApplyLoad(form.Design(), -3, -4, -10);
+    QString rightRatio, leftRatio;
+    FDialogs->dialogScripts.push_back([&](QDialog& aDialog) {
+        rightRatio = aDialog.findChild<QLabel*>("RightMF")->text();
+        leftRatio = aDialog.findChild<QLabel*>("LeftMF")->text();
+        return int(QDialog::Accepted);
+    });
+    Trigger("ActionForceEdit");
+    EXPECT_TRUE(FDialogs->Of("error").empty());
+    EXPECT_EQ(form.Design().RightForce.x, -3);
+    EXPECT_EQ(form.Design().RightForce.y, -4);
+    EXPECT_EQ(form.Design().RightForce.m, -10);
+    EXPECT_EQ(rightRatio, FormatLocal(-2, "0.00"));
+    EXPECT_NE(leftRatio, "Undefined");
 }
 
 TEST_F(TForceCommandsTest, ZeroForceReturnsTheWireToRest) {

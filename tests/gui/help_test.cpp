@@ -252,5 +252,26 @@ TEST(HelpPagesTest, LinksLeadToPages) {
     }
 }
 
+TEST(HelpPagesTest, EveryPageIsReachedFromTheContents) {
+    // The help window has no index or search: a page no link leads to is
+    // never read.
+    const QDir folder(TORVIK_HELP_DIR);
+    const QRegularExpression link(R"re(href\s*=\s*"([^"#]+\.html)(?:#[^"]*)?")re");
+    std::set<QString> reached{"index.html"};
+    std::vector<QString> queue{"index.html"};
+    while (!queue.empty()) {
+        QFile file(folder.filePath(queue.back()));
+        queue.pop_back();
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            if (reached.insert(target).second) queue.push_back(target);
+        }
+    }
+    for (const QString& page : folder.entryList({"*.html"}, QDir::Files))
+        EXPECT_TRUE(reached.count(page)) << page.toStdString() << " is linked from no page of the contents";
+}
+
 }  // namespace
 }  // namespace torvik::test

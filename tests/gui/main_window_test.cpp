@@ -152,7 +152,7 @@ TEST_F(TMainWindowTest, UnwritableSettingsStillClose) {
 TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     TMainForm& form = Start();
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuFile")),
-              QStringList({"MenuFileNew", "MenuFileOpen", "MenuFileSave", "MenuFileSaveAs", "MenuSep10",
+              QStringList({"MenuFileNew", "MenuFileOpen", "MenuFileRecent", "MenuFileSave", "MenuFileSaveAs", "MenuSep10",
                            "MenuImageOpen", "MenuSep1", "MenuFilePrint", "MenuSep7", "MenuFileExit"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuView")),
               QStringList({"MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll", "MenuSep9",

@@ -1,53 +1,26 @@
 // Protects the tools in the real window: mouse events on the display at logical points, the cursors per tool
 // and over a node, the status panel and the node hint, the display keys, undo of tool edits, the zoom box.
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 
-#include "gui_fixture.h"
+#include "display_mouse.h"
 #include "mainwindow/cursors.h"
-#include "mainwindow/display_widget.h"
 #include "qt/locale_numbers.h"
 
 namespace torvik::test {
 namespace {
 
-class TToolsTest : public TGuiTest {
+class TToolsTest : public TDisplayMouseTest {
 protected:
     void TearDown() override {
         QLocale::setDefault(FLocale);
         QToolTip::hideText();
-        TGuiTest::TearDown();
+        TDisplayMouseTest::TearDown();
     }
 
-    TDisplayWidget* Display() const { return FForm->findChild<TDisplayWidget*>("Display"); }
-    QPoint At(TPoint aLogical) const {
-        const TPoint d = FForm->Mapping().LogicalToDevice(aLogical);
-        return QPoint(d.X, d.Y);
-    }
-    TPoint Node(int i) const {
-        const TPointReal c = FForm->Design().CurrentWire->Segment(i).Corner();
-        return TPointReal(c.x * 100, c.y * 100).AsTPoint();
-    }
-    void Press(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        QTest::mousePress(Display(), aButton, aKeys, At(aAt));
-    }
-    void Release(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        QTest::mouseRelease(Display(), aButton, aKeys, At(aAt));
-    }
-    void Click(TPoint aAt, Qt::MouseButton aButton = Qt::LeftButton, Qt::KeyboardModifiers aKeys = {}) {
-        Press(aAt, aButton, aKeys);
-        Release(aAt, aButton, aKeys);
-    }
-    void Move(TPoint aAt, Qt::MouseButtons aHeld = {}, Qt::KeyboardModifiers aKeys = {}) {
-        const QPointF local(At(aAt));
-        QMouseEvent move(QEvent::MouseMove, local, Display()->mapToGlobal(local), Qt::NoButton, aHeld, aKeys);
-        QApplication::sendEvent(Display(), &move);
-    }
     // The display shows that cursor.
     bool Shows(TCursorId aId) const {
         const QCursor shown = Display()->cursor();
@@ -55,8 +28,6 @@ protected:
         if (shown.shape() != wanted.shape()) return false;
         return shown.shape() != Qt::BitmapCursor || shown.pixmap().toImage() == wanted.pixmap().toImage();
     }
-    QString Status() const { return FForm->findChild<QLabel*>("PanelBottom")->text(); }
-    TWire& Wire() const { return *FForm->Design().CurrentWire; }
 
     QLocale FLocale;
 };
@@ -304,6 +275,29 @@ TEST_F(TToolsTest, KeysRunNodeAndBendCommands) {
     key(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
     EXPECT_TRUE(Shows(TCursorId::Plier10));
     key(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier);
+}
+
+TEST_F(TToolsTest, KeyBendsRefreshTheReadoutUnderTheMouse) {
+    TMainForm& form = Start();
+    form.findChild<QToolButton*>("SpeedButton0")->click();
+    Trigger("ActionToolPlier");
+    // The mouse rests on node 2, the selected node, which the keys bend.
+    form.SetSelectedNode(2);
+    Move(Node(2));
+    const auto readout = [](double aAngle) {
+        return " Angle: " + FormatLocal(aAngle, "0.0") + "  Strain angle: " + FormatLocal(0, "0.000");
+    };
+    ASSERT_EQ(Status(), readout(0));
+    QTest::keyClick(&form, Qt::Key_Up);
+    EXPECT_EQ(Status(), readout(-10));
+    EXPECT_EQ(QToolTip::text(), readout(-10));
+    QTest::keyClick(&form, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Status(), readout(80));
+    // Over another node the read-out stays that node's.
+    Move(Node(3));
+    QTest::keyClick(&form, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_NEAR(ToDegrees(Wire().Segment(2).angle), 79, 1e-12);
+    EXPECT_EQ(Status(), readout(0));
 }
 
 TEST_F(TToolsTest, ZoomBoxTakesTypedNumbersAsTyped) {

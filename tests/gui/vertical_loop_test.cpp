@@ -2,18 +2,10 @@
 #include <QToolButton>
 
 #include "dialog_script.h"
-#include "gui_fixture.h"
+#include "display_mouse.h"
 
 namespace torvik::test {
 namespace {
-
-using TShape = std::vector<std::pair<double, double>>;
-
-TShape Shape(const TWire& aWire) {
-    TShape shape;
-    for (const TWireSeg& s : aWire.Segments()) shape.emplace_back(s.length, s.angle);
-    return shape;
-}
 
 class TVerticalLoopTest : public TGuiTest {
 protected:
@@ -21,7 +13,7 @@ protected:
     // Runs a command and keeps the wire it leaves.
     void Step(const std::function<void()>& aCommand) {
         aCommand();
-        FStates.push_back(Shape(Wire()));
+        FStates.push_back(WireShape(Wire()));
     }
     void Click(const char* aButton) {
         Step([&] { FForm->findChild<QToolButton*>(aButton)->click(); });
@@ -34,14 +26,14 @@ protected:
         Trigger("ActionGotoSeg");
     }
 
-    std::vector<TShape> FStates;
+    std::vector<TWireShape> FStates;
 };
 
 TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) {
     TMainForm& form = Start();
     Trigger("ActionFileNew");
     form.Settings().UndoLevels = UndoUnlimited;
-    FStates.push_back(Shape(Wire()));
+    FStates.push_back(WireShape(Wire()));
 
     // 4.25 mm to the right, up 2 mm, a 2 mm turn over to the right, down
     // 2 mm, and on to the right: a vertical loop.
@@ -76,7 +68,7 @@ TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) 
     const double chord = 2 * std::sin(Pi / 26);
     EXPECT_NEAR(Wire().Corner().y, 10 - chord + 4 * 0.25 * std::sin(10 * Pi / 180), 1e-9);
     EXPECT_NEAR(AngleDiff(Wire().EndDirection(), 0), 0, 1e-12);
-    const TShape built = FStates.back();
+    const TWireShape built = FStates.back();
 
     // The right bracket a little off the wire's end, in its direction.
     const TPointReal tip = Wire().Corner();
@@ -102,14 +94,14 @@ TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) 
     for (std::size_t i = FStates.size() - 1; i-- > 0;) {
         ASSERT_TRUE(form.Action("ActionUndo")->isEnabled()) << i;
         Trigger("ActionUndo");
-        EXPECT_EQ(Shape(Wire()), FStates[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
         EXPECT_LT(form.SelectedNode(), Wire().Count());
     }
     EXPECT_EQ(Wire().Count(), 1);
     EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
     for (std::size_t i = 1; i < FStates.size(); ++i) {
         Trigger("ActionRedo");
-        EXPECT_EQ(Shape(Wire()), FStates[i]) << i;
+        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
     }
     EXPECT_FALSE(form.Action("ActionRedo")->isEnabled());
 
@@ -121,7 +113,7 @@ TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) 
     FDialogs->openNames.push_back(Path("vertical.tvk"));
     Trigger("ActionFileOpen");
     ASSERT_TRUE(FDialogs->Of("error").empty());
-    const TShape reread = Shape(Wire());
+    const TWireShape reread = WireShape(Wire());
     ASSERT_EQ(reread.size(), built.size());
     for (std::size_t i = 0; i < built.size(); ++i) {
         EXPECT_NEAR(reread[i].first, built[i].first, 2.5e-4) << i;

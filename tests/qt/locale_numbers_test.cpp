@@ -41,5 +41,33 @@ TEST(LocaleNumbers, ReadsOnlyTheLocaleForm) {
     EXPECT_FALSE(TryReadLocalInt("99999999999", n, English));
 }
 
+TEST(LocaleNumbers, EveryShownNumberReadsBackInItsLocale) {
+    // Some locales write their minus sign with an invisible direction mark
+    // (Hebrew, Arabic, Persian, Urdu); what the program shows must read back
+    // as typed, or an unchanged negative field would be refused.
+    int locales = 0;
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        ++locales;
+        for (const double value : {-1234.5, -0.25, 3.75}) {
+            double read = 0;
+            const QString shown = FormatLocal(value, "0.00", locale);
+            EXPECT_TRUE(TryReadLocal(shown, read, locale)) << locale.name().toStdString() << " " << shown.toStdString();
+            EXPECT_EQ(read, value) << locale.name().toStdString();
+        }
+        int n = 0;
+        const QString shown = FormatLocal(-12, "0", locale);
+        EXPECT_TRUE(TryReadLocalInt(shown, n, locale)) << locale.name().toStdString();
+        EXPECT_EQ(n, -12) << locale.name().toStdString();
+    }
+    EXPECT_GT(locales, 100);
+    const QLocale hebrew(QLocale::Hebrew, QLocale::Israel);
+    double v = 0;
+    EXPECT_TRUE(TryReadLocal(FormatLocal(-3, "0.00", hebrew), v, hebrew));
+    EXPECT_EQ(v, -3);
+    // The marks are not digits: a text of marks alone is still no number.
+    EXPECT_FALSE(TryReadLocal(QString(QChar(0x200E)), v, hebrew));
+}
+
 }  // namespace
 }  // namespace torvik

@@ -217,5 +217,27 @@ TEST(WireToolsTest, NoToolGrowsTheWireBeyondWhatAFileHolds) {
     EXPECT_EQ(ctx.undoStates, 1);
 }
 
+TEST(WireToolsTest, NoToolBendsANodeBeyondWhatAFileHolds) {
+    TTestToolContext ctx;
+    Straight(ctx, 3);
+    TPlierTool plier(ctx);
+    ctx.Wire().BendSeg(1, MaxFileBend - ToRadians(5));
+    Click(plier, TMouseButton::Right, NoKeys, ctx.Node(1));
+    EXPECT_NEAR(ctx.Wire().Segment(1).angle, MaxFileBend - ToRadians(5), 1e-12);
+    EXPECT_EQ(ctx.undoStates, 0);
+    Click(plier, TMouseButton::Right, CtrlKey, ctx.Node(1));
+    EXPECT_NEAR(ctx.Wire().Segment(1).angle, MaxFileBend - ToRadians(4), 1e-12);
+    Click(plier, TMouseButton::Left, NoKeys, ctx.Node(1));
+    EXPECT_EQ(ctx.undoStates, 2);
+
+    // The pencil's bend at the end is not folded into one turn either.
+    TPencilTool pencil(ctx);
+    ctx.Wire().BendSeg(2, -MaxFileBend + 1);
+    const TPointReal end = ctx.Wire().Corner();
+    Click(pencil, TMouseButton::Left, NoKeys, TPointReal(end.x * 100 + 100, end.y * 100 - 100).AsTPoint());
+    EXPECT_EQ(ctx.Wire().Count(), 3);
+    EXPECT_EQ(ctx.undoStates, 2);
+}
+
 }  // namespace
 }  // namespace torvik::test

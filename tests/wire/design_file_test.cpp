@@ -99,6 +99,39 @@ TEST_F(DesignFileTest, RoundTripToTheFilesPrecision) {
     EXPECT_NEAR(r.CurrentWire->Corner().y, w.Corner().y, 1e-4);
 }
 
+TEST_F(DesignFileTest, ABendAtNodeZeroIsKept) {
+    // The first segment is not stored, but a bend at its end turns the whole
+    // wire after it: a plier at node 0, or a pencil stroke from a new wire.
+    TDesign d(0.25, DefaultStock());
+    TWire& w = *d.CurrentWire;
+    w.BendSeg(0, -0.3);
+    for (int i = 0; i < 8; ++i) w.AddSeg(0.25, 0);
+    SaveDesign(Path("b.tvk"), w, d.LeftBracket, d.RightBracket);
+    EXPECT_NE(Slurp(Path("b.tvk")).find("[Wire]\r\nSegments=8\r\nFirst Bend=-0.300000\r\nSeg 1="), std::string::npos);
+
+    TDesign r(0.25, DefaultStock());
+    ReadDesign(Path("b.tvk"), *r.CurrentWire, r.LeftBracket, r.RightBracket);
+    EXPECT_EQ(r.CurrentWire->Segment(0).angle, -0.3);
+    EXPECT_FALSE(r.CurrentWire->dirty);
+    // (The left bracket's direction is stored to 1e-6 rad.)
+    EXPECT_NEAR(r.CurrentWire->Corner().x, w.Corner().x, 1e-5);
+    EXPECT_NEAR(r.CurrentWire->Corner().y, w.Corner().y, 1e-5);
+
+    // Straightened again, the key goes: the file is as it always was.
+    w.BendSeg(0, 0.3);
+    SaveDesign(Path("b.tvk"), w, d.LeftBracket, d.RightBracket);
+    EXPECT_EQ(Slurp(Path("b.tvk")).find("First Bend"), std::string::npos);
+
+    // A bad value fails as a bad segment does, before any segment is read.
+    Write(Path("x.tvk"), "[Wire]\nSegments=1\nFirst Bend=abc\nSeg 1=0, 5\n");
+    TDesign x(0.25, DefaultStock());
+    EXPECT_THROW(ReadDesign(Path("x.tvk"), *x.CurrentWire, x.LeftBracket, x.RightBracket), std::exception);
+    EXPECT_EQ(x.CurrentWire->Count(), 1);
+    Write(Path("y.tvk"), "[Wire]\nSegments=1\nFirst Bend=1e9\nSeg 1=0, 5\n");
+    TDesign y(0.25, DefaultStock());
+    EXPECT_THROW(ReadDesign(Path("y.tvk"), *y.CurrentWire, y.LeftBracket, y.RightBracket), std::exception);
+}
+
 TEST_F(DesignFileTest, TolerantReadingOfMissingAndBadValues) {
     Write(Path("m.tvk"),
           "[wire]\nsegments = 3 \nSeg 1=0.1, 10\nSeg 3= -0.2 , 4.00 \n"

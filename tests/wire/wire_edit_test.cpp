@@ -127,10 +127,10 @@ TEST(WireEditTest, UserLoopThatCannotBeBuilt) {
         try {
             (void)UserLoopPiece(diameter, 180, true, 0.25);
             ADD_FAILURE() << diameter;
-        } catch (const TLoopError& e) {
+        } catch (const TEditError& e) {
             EXPECT_STREQ(e.what(), "The loop diameter must be larger than the segment size.");
         }
-        EXPECT_THROW((void)UserLoopPiece(diameter, 180, false, 0.25), TLoopError) << diameter;
+        EXPECT_THROW((void)UserLoopPiece(diameter, 180, false, 0.25), TEditError) << diameter;
     }
     // Just larger works: every segment bends by almost 180 degrees.
     EXPECT_EQ(UserLoopPiece(0.2501, 180, true, 0.25).count, 1);
@@ -141,15 +141,15 @@ TEST(WireEditTest, UserLoopThatCannotBeBuilt) {
         try {
             (void)UserLoopPiece(2.0, angle, true, 0.25);
             ADD_FAILURE() << angle;
-        } catch (const TLoopError& e) {
+        } catch (const TEditError& e) {
             EXPECT_STREQ(e.what(), "The loop would give the wire more than 100000 segments.");
         }
     }
-    EXPECT_THROW((void)UserLoopPiece(1e12, 1, true, 0.25), TLoopError);
+    EXPECT_THROW((void)UserLoopPiece(1e12, 1, true, 0.25), TEditError);
     // ... counting the segments already there.
     const double perSegment = ToDegrees(2 * std::asin(0.125));
     EXPECT_EQ(UserLoopPiece(2.0, perSegment * 99990, true, 0.25, 10).count, 99990);
-    EXPECT_THROW((void)UserLoopPiece(2.0, perSegment * 99991, true, 0.25, 10), TLoopError);
+    EXPECT_THROW((void)UserLoopPiece(2.0, perSegment * 99991, true, 0.25, 10), TEditError);
 }
 
 TEST(WireEditTest, BendAtANode) {
@@ -172,6 +172,34 @@ TEST(WireEditTest, BendAtANode) {
     EXPECT_NEAR(w.Corner().y - end.y, std::sin(10 * Deg), 1e-12);
 
     EXPECT_THROW(BendNode(w, w.Count(), 10), std::out_of_range);
+}
+
+TEST(WireEditTest, EditsStayWithinWhatADesignFileHolds) {
+    // A typed bend of 60,000 degrees would be saved, but never read again.
+    TStraightDesign d(3);
+    TWire& w = d.Wire();
+    const double most = ToDegrees(MaxFileBend);
+    BendNode(w, 1, most - 10);
+    EXPECT_THROW(CheckBend(w, 1, 20), TEditError);
+    EXPECT_THROW(BendNode(w, 1, 20), TEditError);
+    EXPECT_NEAR(ToDegrees(w.Segment(1).angle), most - 10, 1e-9);  // unchanged
+    BendNode(w, 1, 9.9);
+    BendNode(w, 1, -2 * most + 20);  // to the other side
+    EXPECT_NEAR(ToDegrees(w.Segment(1).angle), -most + 19.9, 1e-9);
+    EXPECT_THROW(CheckBend(w, 0, 1e300), TEditError);
+    EXPECT_THROW(CheckBend(w, 3, 0), std::out_of_range);
+
+    // Pieces that would take the wire beyond the segments a file may hold.
+    const TPiece turn = PresetPiece(TPreset::Right180, 0.25);
+    TPiece filler{MaxFileSegments - w.Count() - turn.count, 0.001, 0};
+    AppendPiece(w, filler);
+    CheckRoom(w, turn);
+    AppendPiece(w, turn);
+    ASSERT_EQ(w.Count(), MaxFileSegments);
+    EXPECT_THROW(CheckRoom(w, PresetPiece(TPreset::Straight, 0.25)), TEditError);
+    EXPECT_THROW(AppendPiece(w, PresetPiece(TPreset::Straight, 0.25)), TEditError);
+    EXPECT_EQ(w.Count(), MaxFileSegments);
+    CheckRoom(w, TPiece{});
 }
 
 TEST(WireEditTest, Cuts) {
