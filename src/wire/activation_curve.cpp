@@ -28,20 +28,9 @@ std::string StepEndText(TStepEnd aEnd) {
     return "iteration limit reached";
 }
 
-namespace {
-
-std::optional<double> Quotient(double a, double b) {
-    if (b == 0) return std::nullopt;
-    const double q = a / b;
-    if (!std::isfinite(q)) return std::nullopt;
-    return q;
-}
-
-}  // namespace
-
 double TBracketLoad::Force() const { return std::hypot(x, y); }
-std::optional<double> TBracketLoad::MomentOverForce() const { return Quotient(m, Force()); }
-std::optional<double> TBracketLoad::MomentOverForceX() const { return Quotient(m, std::abs(x)); }
+std::optional<double> TBracketLoad::MomentOverForce() const { return torvik::MomentOverForce(x, y, m); }
+std::optional<double> TBracketLoad::MomentOverForceX() const { return torvik::MomentOverForceX(x, m); }
 
 TBracketLoad LoadOf(const TForceMoment& aFM) { return {aFM.x, aFM.y, aFM.m}; }
 
