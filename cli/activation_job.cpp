@@ -71,6 +71,15 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.segmentSize = aOptions.SegmentSize;
     report.settings = aOptions.Settings;
     report.maxIterations = aOptions.MaxIterations;
+    if (aOptions.ShowCentre) {
+        const auto centre = [&aOptions](const TBracket& b, const TForceMoment& f) {
+            return AtCentreOfResistance(*b.Origin(), b.Direction(), f.x, f.y, f.m, aOptions.Tooth);
+        };
+        // A sliding wire's load acts beside the bracket: its moment is taken
+        // about the bracket's point first.
+        report.rightCentre = centre(aDesign.RightBracket, LoadMovedTo(aDesign.RightForce, aDesign.RightBracket.Origin()));
+        report.leftCentre = centre(aDesign.LeftBracket, aDesign.LeftForce);
+    }
     return report;
 }
 

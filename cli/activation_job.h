@@ -3,9 +3,11 @@
 // run it from zero load to a stop, and collect what the report shows.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/options.h"
+#include "wire/centre_of_resistance.h"
 #include "wire/design.h"
 
 namespace torvik::cli {
@@ -34,6 +36,9 @@ struct TActivationReport {
     // The wire end's offset from the right bracket's point across its slot
     // and along it, mm (see EndOffsetAcross and EndOffsetAlong).
     double across = 0, along = 0;
+    // With ShowCentre: the loads carried over to the teeth's centres of
+    // resistance.
+    std::optional<TResistanceLoad> rightCentre, leftCentre;
 
     // What the run was given, so that a report names its inputs.
     std::string designFile;

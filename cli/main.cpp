@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/activation_job.h"
+#include "cli/curve_job.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
@@ -33,6 +34,12 @@ int main(int argc, char** argv) {
         if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
         if (options.Version) return Print(VersionText()) ? 0 : Fail("cannot write the output");
         auto design = OpenDesign(options);
+        if (options.CurveSteps > 0) {
+            torvik::TActivationCurve curve(*design, CurveSettings(options));
+            curve.Run();
+            if (!Print(FormatCurve(curve, options))) return Fail("cannot write the output");
+            return CurveExitStatus(curve);
+        }
         const TActivationReport report = Activate(*design, options);
         if (!Print(FormatReport(report, options))) return Fail("cannot write the output");
         return ExitStatus(report);

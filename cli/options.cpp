@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "support/numbers.h"
+#include "wire/activation_curve.h"
 #include "support/version.h"
 
 namespace torvik::cli {
@@ -46,21 +47,22 @@ double NotNegative(const std::string& option, const std::string& text) {
     return v;
 }
 
-int IterationCount(const std::string& option, const std::string& text) {
+int WholeNumber(const std::string& option, const std::string& text, int aMax) {
     long long v = 0;
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, v);
     if (text.empty() || ec == std::errc::invalid_argument || end != last)
         throw TUsageError("--" + option + ": '" + text + "' is not a whole number");
-    if (ec == std::errc::result_out_of_range || v < 1 || v > MaxIterationsLimit)
-        throw TUsageError("--" + option + " must be between 1 and " + std::to_string(MaxIterationsLimit));
+    if (ec == std::errc::result_out_of_range || v < 1 || v > aMax)
+        throw TUsageError("--" + option + " must be between 1 and " + std::to_string(aMax));
     return static_cast<int>(v);
 }
 
 const std::vector<std::string_view> kValueOptions = {
     "target",       "material",     "cross-section",      "modulus",         "cross-a",        "cross-b",
-    "segment-size", "tolerance-distance", "tolerance-angle", "max-iterations", "format"};
+    "segment-size", "tolerance-distance", "tolerance-angle", "max-iterations", "format",
+    "curve",        "cr-distance",  "roots"};
 const std::vector<std::string_view> kFlagOptions = {"manual-stop", "help", "version"};
 
 bool Contains(const std::vector<std::string_view>& list, std::string_view name) {
@@ -72,6 +74,7 @@ bool Contains(const std::vector<std::string_view>& list, std::string_view name) 
 TCliOptions ParseOptions(const std::vector<std::string>& args) {
     TCliOptions o;
     std::optional<std::string> material, crossSection, modulus, crossA, crossB;
+    bool toleranceDistance = false, toleranceAngle = false;
     bool optionsEnded = false;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -138,10 +141,22 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             o.SegmentSize = Positive(name, value);
         } else if (name == "tolerance-distance") {
             o.Settings.ToleranceDistance = NotNegative(name, value);
+            toleranceDistance = true;
         } else if (name == "tolerance-angle") {
             o.Settings.ToleranceAngle = ToRadians(NotNegative(name, value));
+            toleranceAngle = true;
         } else if (name == "max-iterations") {
-            o.MaxIterations = IterationCount(name, value);
+            o.MaxIterations = WholeNumber(name, value, MaxIterationsLimit);
+        } else if (name == "curve") {
+            o.CurveSteps = WholeNumber(name, value, MaxCurveSteps);
+        } else if (name == "cr-distance") {
+            o.Tooth.Distance = Positive(name, value);
+            o.ShowCentre = true;
+        } else if (name == "roots") {
+            if (value == "up") o.Tooth.Roots = TRootSide::Up;
+            else if (value == "down") o.Tooth.Roots = TRootSide::Down;
+            else throw TUsageError("--roots must be up or down, not '" + value + "'");
+            o.ShowCentre = true;
         }
     }
     if (o.Help || o.Version) return o;
@@ -151,6 +166,15 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     // short to be told apart, are typing mistakes rather than designs.
     if (o.SegmentSize > 100) throw TUsageError("--segment-size must be at most 100 mm");
     if (crossB && !crossA) throw TUsageError("--cross-b needs --cross-a");
+    if (o.Tooth.Distance > MaxResistanceDistance)
+        throw TUsageError("--cr-distance must be at most " + FormatMask(MaxResistanceDistance, "0") + " mm");
+    if (o.CurveSteps > 0) {
+        // Each step of a curve ends when its target is met.
+        if (!o.Settings.AutoStop) throw TUsageError("--manual-stop cannot be used with --curve");
+        const TCurveSettings curve;
+        if (!toleranceDistance) o.Settings.ToleranceDistance = curve.ToleranceDistance;
+        if (!toleranceAngle) o.Settings.ToleranceAngle = curve.ToleranceAngle;
+    }
 
     if (material) o.Stock.Material = FindByName(DefaultMaterialTable(), *material, "material");
     if (crossSection) o.Stock.Size = FindByName(DefaultCrossSectionTable(), *crossSection, "cross-section");
@@ -191,6 +215,15 @@ Options:
   --manual-stop              no automatic stop: run to --max-iterations
   --max-iterations N         at most N iterations, 1 to 10000000 (10000)
   --format text|json|csv     output form (text)
+  --curve N                  the activation curve instead: the wire end carried
+                             to the right bracket in N steps (1 to 10000), each
+                             activated from the last step's load; tolerances
+                             0.001 mm and 0.01 degrees unless given;
+                             --max-iterations counts per step
+  --cr-distance MM           also the loads at the teeth's centres of
+                             resistance, MM from each bracket along its
+                             normal (10)
+  --roots up|down            the side the roots point to as drawn (up)
   --help                     this text
   --version                  the program's version
 
@@ -200,7 +233,8 @@ in mm, segment size, target, automatic stop and tolerances) and the units of
 their numbers: forces (x, y, f) in cN, moments (m) in cN·mm, moment-to-force
 ratios and lengths (names ending in _mm) in mm, angles (_deg) in degrees, the
 modulus in N/mm².
-Exit status: 0 target met, 1 run stopped without meeting it, 2 bad input.
+Exit status: 0 target met (every step of a curve), 1 run stopped without
+meeting it, 2 bad input.
 )";
 }
 

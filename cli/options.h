@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "wire/activation_run.h"
+#include "wire/centre_of_resistance.h"
 #include "wire/materials.h"
 
 namespace torvik::cli {
@@ -31,6 +32,14 @@ struct TCliOptions {
     double SegmentSize = 0.25;  // mm
     int MaxIterations = 10'000;
     TOutputFormat Format = TOutputFormat::Text;
+    // With --curve N: the activation curve in N steps; the tolerances are
+    // then 0.001 mm and 0.01 degrees unless given, and --max-iterations
+    // counts per step.
+    int CurveSteps = 0;
+    // With --cr-distance or --roots: the loads at the teeth's centres of
+    // resistance too.
+    bool ShowCentre = false;
+    TToothSettings Tooth;
 };
 
 // Reads the arguments after the program name. Throws TUsageError for bad

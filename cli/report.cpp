@@ -134,15 +134,32 @@ std::vector<TField> Fields(const TActivationReport& r) {
     f.push_back(Text("target", r.target));
     f.push_back(Num("across_mm", r.across));
     f.push_back(Num("along_mm", r.along));
+    for (const auto& [side, centre] : {std::pair{"right", &r.rightCentre}, std::pair{"left", &r.leftCentre}}) {
+        if (!*centre) continue;
+        const std::string p = side;
+        f.push_back(Num(p + "_cr_m", (*centre)->moment));
+        f.push_back(Num(p + "_cr_ratio", (*centre)->ratio));
+        f.push_back(Text(p + "_movement", MovementName((*centre)->movement)));
+    }
     for (TField& input : InputFields(r)) f.push_back(std::move(input));
     for (const auto& [kind, unit] : Units) f.push_back(Text(std::string("unit_") + kind, unit));
     return f;
 }
 
-std::string JsonLoad(const TLoadReport& l) {
-    return "{\"x\": " + Exact(l.x, "null") + ", \"y\": " + Exact(l.y, "null") + ", \"m\": " + Exact(l.m, "null") +
-           ", \"f\": " + Exact(Magnitude(l), "null") + ", \"m_over_f\": " + Exact(MomentOverForce(l), "null") +
-           ", \"m_over_fx\": " + Exact(MomentOverForceX(l), "null") + "}";
+std::string JsonLoad(const TLoadReport& l, const std::optional<TResistanceLoad>& c) {
+    std::string s = "{\"x\": " + Exact(l.x, "null") + ", \"y\": " + Exact(l.y, "null") +
+                    ", \"m\": " + Exact(l.m, "null") + ", \"f\": " + Exact(Magnitude(l), "null") +
+                    ", \"m_over_f\": " + Exact(MomentOverForce(l), "null") +
+                    ", \"m_over_fx\": " + Exact(MomentOverForceX(l), "null");
+    if (c)
+        s += ", \"cr_m\": " + Exact(c->moment, "null") + ", \"cr_ratio\": " + Exact(c->ratio, "null") +
+             ", \"movement\": " + JsonString(MovementName(c->movement));
+    return s + "}";
+}
+
+std::string TextCentre(const char* title, const TResistanceLoad& c) {
+    return title + std::string("Mcr ") + Fixed(c.moment, 3) + " cN·mm, r " + Fixed(c.ratio, 3) + ", " +
+           MovementName(c.movement) + "\n";
 }
 
 std::string TextLoad(const char* title, const TLoadReport& l) {
@@ -160,11 +177,16 @@ std::optional<double> MomentOverForce(const TLoadReport& aLoad) {
 }
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return torvik::MomentOverForceX(aLoad.x, aLoad.m); }
 
-std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
+std::string DesignLines(int aSegments, const TCliOptions& o) {
     std::string s;
-    s += "Design:         " + o.DesignFile + " (" + std::to_string(r.segments) + " segments)\n";
+    s += "Design:         " + o.DesignFile + " (" + std::to_string(aSegments) + " segments)\n";
     s += "Wire:           " + o.Stock.Material.Name + " (E " + Fixed(o.Stock.Material.Modulus, 0) + " N/mm²), " +
          CrossSectionInMm(o.Stock.Size) + "\n";
+    return s;
+}
+
+std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
+    std::string s = DesignLines(r.segments, o);
     s += "Target:         " + std::string(TargetCaption(o.Settings));
     if (o.Settings.AutoStop)
         s += ", tolerances " + Fixed(o.Settings.ToleranceDistance, 4) + " mm, " +
@@ -187,6 +209,12 @@ std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
              " mm along from the bracket's point\n";
     s += "End angle:      " + Fixed(r.angle, 4) + "°\n";
     s += "Max strain:     " + Fixed(r.maxStrain, 3) + "°\n";
+    if (r.rightCentre && r.leftCentre) {
+        s += "Centre of res.: " + Fixed(o.Tooth.Distance, 3) + " mm from each bracket, roots " +
+             (o.Tooth.Roots == TRootSide::Up ? "up" : "down") + "\n";
+        s += TextCentre("Right tooth:    ", *r.rightCentre);
+        s += TextCentre("Left tooth:     ", *r.leftCentre);
+    }
     return s;
 }
 
@@ -195,8 +223,8 @@ std::string FormatJson(const TActivationReport& r) {
     s += ", \"message\": " + (r.message.empty() ? std::string("null") : JsonString(r.message));
     s += ", \"iterations\": " + std::to_string(r.iterations);
     s += ", \"segments\": " + std::to_string(r.segments);
-    s += ", \"right\": " + JsonLoad(r.right);
-    s += ", \"left\": " + JsonLoad(r.left);
+    s += ", \"right\": " + JsonLoad(r.right, r.rightCentre);
+    s += ", \"left\": " + JsonLoad(r.left, r.leftCentre);
     s += ", \"distance_mm\": " + Exact(r.distance, "null");
     s += ", \"angle_deg\": " + Exact(r.angle, "null");
     s += ", \"max_strain_deg\": " + Exact(r.maxStrain, "null");

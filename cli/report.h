@@ -16,6 +16,10 @@ namespace torvik::cli {
 std::optional<double> MomentOverForce(const TLoadReport& aLoad);
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
 
+// The report's first lines: the design file with its segment count, and the
+// wire's material and cross-section.
+std::string DesignLines(int aSegments, const TCliOptions& aOptions);
+
 std::string FormatText(const TActivationReport& aReport, const TCliOptions& aOptions);
 std::string FormatJson(const TActivationReport& aReport);
 std::string FormatCsv(const TActivationReport& aReport);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/radio_group.h"
+#include "dialogs/tooth_group.h"
 #include "qt/locale_numbers.h"
 #include "tools/snapping.h"
 #include "wire/wire.h"
@@ -236,6 +237,8 @@ QWidget* TTorvikOptions::CreateCalculationPage() {
                                       "Wire in &Slot (Apply Moment and Force)"},
                                      page);
     column->addWidget(FWireInBracket);
+    FToothGroup = new TToothGroup(page);
+    column->addWidget(FToothGroup);
     column->addStretch(1);
     return page;
 }
@@ -312,6 +315,7 @@ void TTorvikOptions::Load(TSettings& aSettings, TWire* aWire) {
     FTolAngle->setText(FormatLocal(ToDegrees(s.Activation.ToleranceAngle), "0.00"));
     FAutoStop->setChecked(s.Activation.AutoStop);
     FWireInBracket->SetItemIndex(s.Activation.TargetMode);
+    FToothGroup->Load(s.Tooth);
     {
         // Shown below, once both lists are set.
         const QSignalBlocker materials(FWMaterial);
@@ -364,6 +368,7 @@ void TTorvikOptions::TakeBack() {
     s.Activation.AutoStop = FAutoStop->isChecked();
     const int target = FWireInBracket->ItemIndex();
     if (target >= TargetPoint && target <= TargetSlot) s.Activation.TargetMode = target;
+    FToothGroup->TakeBack(s.Tooth);
 
     if (FWMaterial->currentIndex() >= 0) s.Stock.Material = s.MaterialTable[FWMaterial->currentIndex()];
     if (FWCrossSect->currentIndex() >= 0) s.Stock.Size = s.CrossSectionTable[FWCrossSect->currentIndex()];

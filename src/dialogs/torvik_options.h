@@ -21,6 +21,7 @@ class QWidget;
 namespace torvik {
 
 class TRadioGroup;
+class TToothGroup;
 class TWire;
 
 class TTorvikOptions : public TTorvikDialog {
@@ -90,6 +91,7 @@ private:
     QLineEdit* FTolDist;
     QLineEdit* FTolAngle;
     TRadioGroup* FWireInBracket;
+    TToothGroup* FToothGroup;
     // View
     QCheckBox* FViewF;
     QCheckBox* FViewM;

@@ -68,7 +68,7 @@ void TExportCommands::MenuFileExportPictureClick() {
     const QString fileName = FForm.SaveFileBox("Export Picture", text.filter, text.suffix, start);
     if (fileName.isEmpty()) return;
 
-    const TDesignPicture picture{SceneOf(FForm.Design()), FForm.CurrentViewSettings(), FForm.Settings().ShowGrid,
+    const TDesignPicture picture{FForm.PictureScene(), FForm.CurrentViewSettings(), FForm.Settings().ShowGrid,
                                  FForm.Settings().GridDensity};
     switch (format) {
         case TPictureFormat::Svg: {

@@ -18,6 +18,8 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "mainwindow/curve_commands.h"
+#include "mainwindow/resistance_commands.h"
 #include "mainwindow/design_drop.h"
 #include "mainwindow/display_keys.h"
 #include "mainwindow/display_widget.h"
@@ -75,6 +77,8 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     new TEditCommands(*this);
     new TDesignDrop(*this);
     new TEngagementCommands(*this);
+    new TCurveCommands(*this);
+    new TResistanceCommands(*this);
     new TInfoCommands(*this);
     new TForceCommands(*this);
     new TOptionsCommand(*this);

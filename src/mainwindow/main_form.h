@@ -27,6 +27,7 @@
 #include "mainwindow/dialogs_seam.h"
 #include "mainwindow/paths.h"
 #include "mainwindow/settings.h"
+#include "render/scene.h"
 #include "render/shapes.h"
 #include "render/view_mapping.h"
 #include "tools/tool.h"
@@ -129,6 +130,9 @@ public:
     QString DialogFolder() const;
     // The view settings the design is drawn with now.
     TViewSettings CurrentViewSettings() const;
+    // The design as pictures show it (the display, the clipboard, exports),
+    // with the teeth's centres of resistance when they are shown.
+    TScene PictureScene(const std::vector<TMarker>* aBracketMarkers = nullptr) const;
     // The background picture and its commands.
     TImageCommands* ImageCommands() const { return FImageCommands; }
     // Help: the table of contents, and a topic by its number.

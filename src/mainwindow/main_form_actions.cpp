@@ -63,6 +63,8 @@ constexpr TActionText ActionTexts[] = {
     {"ActionNextNode", "Select Next Node", "Select Next Node|Select next node of wire."},
     {"ActionGotoSeg", "Goto Node...", "Select Node|Select a wire node for bending or cutting."},
     {"MenuViewStrain", "Show Str&ain", "Color wire according to areas of high and low strain."},
+    {"MenuViewCentre", "&Centre of Resistance",
+     "Show each tooth's centre of resistance, the moment there and the tooth movement the load points to."},
     {"ActionViewImage", "Show/Hide Image", "Show/Hide Image|Show or hide the image."},
     {"ActionSetImageRes", "Image Resolution...", "Image Resolution|Set the resolution of the image."},
     {"MenuEditOptions", "O&ptions...", "Change various program options."},
@@ -71,6 +73,7 @@ constexpr TActionText ActionTexts[] = {
     {"MenuRunWireSlides", "Wire Slides in Slot",
      "Wire Slides in Slot|In Slot mode the wire slides along the right bracket's slot, free of force along it "
      "(straight wire with V-bends or step bends). Off: the slot holds the wire end in place (loops)."},
+    {"ActionActivationCurve", "Activation &Curve...", "Activation Curve|Force, moment and M/F as the loop deactivates."},
     {"MenuHelpContents", "&Contents", "Open Help file."},
     {"MenuHelpAbout", "&About...", "Information about Torvik."},
 };

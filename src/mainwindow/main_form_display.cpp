@@ -4,6 +4,7 @@
 // bracket markers, the Show Grid command and the clipboard picture (a
 // true-size SVG with a PNG of the same drawing).
 
+#include <algorithm>
 #include <utility>
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include "mainwindow/display_widget.h"
 #include "mainwindow/force_readout.h"
 #include "mainwindow/image_commands.h"
+#include "mainwindow/resistance_readout.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/tool_dispatch.h"
 #include "qt/design_picture.h"
@@ -30,7 +32,15 @@ namespace {
 // The clipboard's image beside the SVG: 10 pixels a millimetre.
 constexpr int PicturePngDpi = 254;
 
+
 }  // namespace
+
+TScene TMainForm::PictureScene(const std::vector<TMarker>* aBracketMarkers) const {
+    TScene scene = SceneOf(*FDesign, aBracketMarkers);
+    // The teeth's centres of resistance while View > Centre of Resistance is on.
+    if (FSettings.ShowCentres) scene.tooth = &FSettings.Tooth;
+    return scene;
+}
 
 TViewSettings TMainForm::CurrentViewSettings() const {
     TViewSettings view = FSettings.View;
@@ -50,7 +60,8 @@ void TMainForm::DrawDisplay() {
         canvas.SetMapping(FMapping);
         if (FImageCommands)
             FImageCommands->DrawImageLayer(canvas, FMapping.VisibleRect(), FTools->CurrentTool() == ToolImage);
-        DrawDesignLayers(canvas, SceneOf(*FDesign, &FTools->BracketMarkers()), CurrentViewSettings(),
+        DrawDesignLayers(canvas, PictureScene(&FTools->BracketMarkers()),
+                         CurrentViewSettings(),
                          FSettings.ShowGrid, FSettings.GridDensity, true);
         // A ghost or zoom band being dragged stays on the image until the
         // tool erases it.
@@ -64,14 +75,22 @@ void TMainForm::DrawDisplay() {
 
 void TMainForm::DrawStatusForces() {
     const QFontMetrics metrics = fontMetrics();
-    const QString left = ForceReadoutText(FDesign->LeftForce);
-    const QString right = ForceReadoutText(FDesign->RightForce);
-    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() + 7);
+    QString left = ForceReadoutText(FDesign->LeftForce);
+    QString right = ForceReadoutText(FDesign->RightForce);
+    // The teeth's centres of resistance on a second line.
+    const int lines = FSettings.ShowCentres ? 2 : 1;
+    if (FSettings.ShowCentres) {
+        left += "\n" + ResistanceReadoutText(FDesign->LeftBracket, FDesign->LeftForce, FSettings.Tooth);
+        right += "\n" + ResistanceReadoutText(FDesign->RightBracket, FDesign->RightForce, FSettings.Tooth);
+    }
+    FPanelForceLeft->parentWidget()->setFixedHeight(metrics.height() * lines + 7);
     // Each panel is as wide as its text, or narrower when the window is: a
     // huge number is cut off rather than widening the window.
     for (const auto& [panel, text] : {std::pair{FPanelForceLeft, left}, std::pair{FPanelForceRight, right}}) {
+        int width = 0;
+        for (const QString& line : text.split('\n')) width = std::max(width, metrics.horizontalAdvance(line));
         panel->setMinimumWidth(1);
-        panel->setMaximumWidth(metrics.horizontalAdvance(text));
+        panel->setMaximumWidth(width);
         panel->setText(text);
     }
 }
@@ -82,7 +101,7 @@ void TMainForm::RefreshMarkers() {
 }
 
 void TMainForm::MenuEditCopyClick() {
-    TDesignPicture picture{SceneOf(*FDesign, nullptr), CurrentViewSettings(), FSettings.ShowGrid, FSettings.GridDensity};
+    TDesignPicture picture{PictureScene(), CurrentViewSettings(), FSettings.ShowGrid, FSettings.GridDensity};
     auto* data = new QMimeData;
     data->setData("image/svg+xml", DesignSvg(picture));
     data->setImageData(DesignImage(picture, PicturePngDpi, Qt::transparent));

@@ -138,6 +138,7 @@ void TMainForm::CreateMenus() {
     AddSeparator(view, "MenuSep14");
     AddItem(view, "ActionShowMarkers", "MenuViewShowHideMarkers");
     AddItem(view, "MenuViewStrain");
+    AddItem(view, "MenuViewCentre");
     AddSeparator(view, "MenuSep13");
     AddItem(view, "ActionViewImage", "MenuImageShow");
     AddItem(view, "ActionSetImageRes", "MenuImageRes");
@@ -149,6 +150,8 @@ void TMainForm::CreateMenus() {
     AddItem(run, "ActionStopRun", "MenuRunStop");
     AddSeparator(run, "MenuSepSliding");
     AddItem(run, "MenuRunWireSlides");
+    AddSeparator(run, "MenuSepCurve");
+    AddItem(run, "ActionActivationCurve", "MenuRunCurve");
 
     QMenu* help = AddMenu(nullptr, "MenuHelp", "&Help");
     AddItem(help, "MenuHelpContents");

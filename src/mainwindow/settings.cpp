@@ -21,6 +21,8 @@ constexpr std::string_view View = "View";
 // they always were.
 constexpr std::string_view Engagement = "Engagement";
 constexpr std::string_view WireSlidesKey = "Wire Slides in Slot";
+// A section of its own, so that settings files written before it stay valid.
+constexpr std::string_view Tooth = "Tooth";
 
 // A real key: the value read with the file number format, or aFallback when
 // it does not read.
@@ -112,6 +114,12 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
 
     // Engagement
     a.WireSlides = aIni.ReadBool(Engagement, WireSlidesKey, false);
+    // Tooth: a distance that does not read or is not positive, and a side
+    // that is neither "Up" nor "Down", keep their start values.
+    const double distance = ReadReal(aIni, Tooth, "Resistance Distance", "10", 10.0);
+    s.Tooth.Distance = distance > 0 && distance <= MaxResistanceDistance ? distance : 10.0;
+    const std::string roots = aIni.ReadString(Tooth, "Roots", "Up");
+    s.Tooth.Roots = roots == "Down" ? TRootSide::Down : TRootSide::Up;
 
     s.RecentDesigns.Read(aIni);
     return placement;
@@ -149,6 +157,8 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
 
     aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
+    aIni.WriteString(Tooth, "Resistance Distance", FormatMask(s.Tooth.Distance, "0.00"));
+    aIni.WriteString(Tooth, "Roots", s.Tooth.Roots == TRootSide::Down ? "Down" : "Up");
 
     s.RecentDesigns.Write(aIni);
 }

@@ -13,6 +13,7 @@
 #include "render/view_settings.h"
 #include "support/recent_files.h"
 #include "wire/activation_run.h"
+#include "wire/centre_of_resistance.h"
 #include "wire/materials.h"
 
 namespace torvik {
@@ -41,6 +42,8 @@ struct TSettings {
     int UndoLevels = Undo5;
     bool BestFitOnOpen = true;
     bool RememberWindowRect = false;
+    TToothSettings Tooth;  // where the teeth's centres of resistance lie; section Tooth
+    bool ShowCentres = false;  // View > Centre of Resistance; not stored, off at start
     TRecentFiles RecentDesigns;  // section "Recent Designs"
 };
 
@@ -67,7 +70,7 @@ std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int 
 TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& aSettings);
 
 // Writes every key, sections in the order Calculation, Wire, View, General,
-// Engagement.
+// Engagement, Tooth.
 // Other keys of the document (such as "Version") stay.
 void WriteSettings(TIniFile& aIni, const TSettings& aSettings, std::string_view aWindowPlacement);
 

@@ -2,6 +2,7 @@
 
 #include "geometry/force_moment.h"
 #include "render/grid.h"
+#include "render/resistance_draw.h"
 #include "render/view_settings.h"
 #include "wire/bracket.h"
 #include "wire/design.h"
@@ -28,6 +29,8 @@ void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSetting
     if (aScene.right) aScene.right->Draw(aCanvas);
     if (aScene.rightForce) aScene.rightForce->Draw(aCanvas, aView);
     if (aScene.leftForce) aScene.leftForce->Draw(aCanvas, aView);
+    if (aScene.tooth && aScene.left && aScene.right)
+        DrawResistanceCentres(aCanvas, *aScene.left, *aScene.right, *aScene.tooth);
     // The markers take the pen width the layer before them left.
     if (withMarkers && !aView.Running && aScene.bracketMarkers)
         for (const TMarker& marker : *aScene.bracketMarkers) marker.Draw(aCanvas);

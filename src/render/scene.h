@@ -15,6 +15,7 @@ class TWire;
 class TBracket;
 class TForceMoment;
 struct TDesign;
+struct TToothSettings;
 struct TViewSettings;
 
 // What a picture shows; absent parts (null) are left out.
@@ -25,6 +26,8 @@ struct TScene {
     const TForceMoment* rightForce = nullptr;
     const TForceMoment* leftForce = nullptr;
     const std::vector<TMarker>* bracketMarkers = nullptr;
+    // With it, the teeth's centres of resistance of both brackets.
+    const TToothSettings* tooth = nullptr;
 };
 
 // The whole design: its wire, both brackets and both loads, with the given
@@ -33,8 +36,9 @@ TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarke
 
 // Draws, in this order: the grid when showGrid, the wire (with its node
 // markers as aView directs), the left and then the right bracket, the right
-// and then the left force, and, when withMarkers and no run is in progress,
-// the bracket markers. Later layers cover earlier ones.
+// and then the left force, the teeth's centres of resistance when the scene
+// has a tooth, and, when withMarkers and no run is in progress, the bracket
+// markers. Later layers cover earlier ones.
 void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSettings& aView, bool showGrid,
                       int gridDensity, bool withMarkers);
 

@@ -7,7 +7,7 @@ namespace torvik {
 
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 10> Pages{{
+constexpr std::array<std::pair<int, const char*>, 11> Pages{{
     {HelpContents, "index.html"},
     {HelpUserLoop, "user-loop.html"},
     {HelpPrinting, "printing.html"},
@@ -18,6 +18,7 @@ constexpr std::array<std::pair<int, const char*>, 10> Pages{{
     {HelpOptionsCalculation, "options-calculation.html"},
     {HelpOptionsView, "options-view.html"},
     {HelpWireInfo, "wire-info.html"},
+    {HelpActivationCurve, "activation-curve.html"},
 }};
 
 }  // namespace

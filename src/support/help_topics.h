@@ -18,7 +18,8 @@ enum THelpTopic : int {
     HelpOptionsWire = 32,
     HelpOptionsCalculation = 33,
     HelpOptionsView = 34,
-    HelpWireInfo = 40
+    HelpWireInfo = 40,
+    HelpActivationCurve = 50  // the activation curve and the centres of resistance
 };
 
 // The file name of a topic's page ("index.html" for the contents), or an

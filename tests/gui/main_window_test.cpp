@@ -158,13 +158,14 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuView")),
               QStringList({"MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll", "MenuSep9",
                            "MenuZoomForces", "MenuSep4", "MenuViewShowGrid", "MenuViewSnaptoGrid", "MenuSep14",
-                           "MenuViewShowHideMarkers", "MenuViewStrain", "MenuSep13", "MenuImageShow", "MenuImageRes",
-                           "MenuSep5", "MenuEditOptions"}));
+                           "MenuViewShowHideMarkers", "MenuViewStrain", "MenuViewCentre", "MenuSep13", "MenuImageShow",
+                           "MenuImageRes", "MenuSep5", "MenuEditOptions"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuEditBendWire")),
               QStringList({"ActionBendWire10L", "ActionBendWire10R", "ActionBendWire1L", "ActionBendWire1R",
                            "ActionBendWireUser"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuRun")),
-              QStringList({"MenuRunRun", "MenuRunStop", "MenuSepSliding", "MenuRunWireSlides"}));
+              QStringList({"MenuRunRun", "MenuRunStop", "MenuSepSliding", "MenuRunWireSlides", "MenuSepCurve",
+                           "MenuRunCurve"}));
     QStringList menus;
     for (QAction* a : form.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Run", "&Help"}));

@@ -1,0 +1,358 @@
+#include "dialogs/activation_curve_form.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "qt/locale_numbers.h"
+#include "wire/curve_table.h"
+
+namespace torvik {
+
+namespace {
+
+// The most steps the window computes: the table holds a row for each.
+constexpr int MaxWindowSteps = 1000;
+
+std::string Mask(int aDecimals) { return aDecimals > 0 ? "0." + std::string(aDecimals, '0') : "0"; }
+
+QValueAxis* NewAxis(const QString& aTitle, QChart* aChart, Qt::Alignment aSide) {
+    auto* axis = new QValueAxis(aChart);
+    axis->setTitleText(aTitle);
+    axis->setLabelFormat("%.4g");
+    aChart->addAxis(axis, aSide);
+    return axis;
+}
+
+// A series on the chart against the activation axis and its own value axis;
+// the value axis is widened to hold zero and given a little room.
+void AddSeries(QChart* aChart, QValueAxis* aX, const QString& aName, const QColor& aColour, const QList<QPointF>& aPoints,
+               const QString& aAxisTitle, Qt::Alignment aSide) {
+    auto* series = new QLineSeries(aChart);
+    series->setName(aName);
+    series->setPointsVisible(true);
+    series->setPen(QPen(aColour, 2));
+    series->append(aPoints);
+    aChart->addSeries(series);
+    QValueAxis* axis = NewAxis(aAxisTitle, aChart, aSide);
+    axis->setLinePenColor(aColour);
+    axis->setLabelsColor(aColour);
+    double lo = 0, hi = 0;
+    for (const QPointF& p : aPoints) {
+        lo = std::min(lo, p.y());
+        hi = std::max(hi, p.y());
+    }
+    if (hi - lo <= 0) hi = lo + 1;
+    const double room = (hi - lo) * 0.05;
+    axis->setRange(lo < 0 ? lo - room : lo, hi > 0 ? hi + room : hi);
+    axis->applyNiceNumbers();
+    series->attachAxis(aX);
+    series->attachAxis(axis);
+}
+
+}  // namespace
+
+TActivationCurveForm::TActivationCurveForm(std::unique_ptr<TActivationCurve> aCurve, const TToothSettings& aTooth,
+                                           QWidget* aParent)
+    : TTorvikDialog("ActivationCurveForm", tr("Activation Curve"), HelpActivationCurve, aParent),
+      FCurve(std::move(aCurve)),
+      FTooth(aTooth) {
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    FSummary = new QLabel(this);
+    FSummary->setObjectName("SummaryLabel");
+    FSummary->setWordWrap(true);
+
+    FChartView = new QChartView(new QChart(), this);
+    FChartView->setObjectName("ChartView");
+    FChartView->setRenderHint(QPainter::Antialiasing);
+    FChartView->setMinimumSize(560, 300);
+
+    auto* bracket = new QGroupBox(tr("Bracket"), this);
+    bracket->setObjectName("BracketGroup");
+    FRightBtn = new QRadioButton(tr("&Right"), bracket);
+    FRightBtn->setObjectName("RightBtn");
+    FLeftBtn = new QRadioButton(tr("&Left"), bracket);
+    FLeftBtn->setObjectName("LeftBtn");
+    FRightBtn->setChecked(true);
+    auto* bracketLayout = new QVBoxLayout(bracket);
+    bracketLayout->addWidget(FRightBtn);
+    bracketLayout->addWidget(FLeftBtn);
+    connect(FRightBtn, &QRadioButton::toggled, this, [this] { FillChart(); });
+
+    auto* stepsLabel = new QLabel(tr("S&teps:"), this);
+    FStepsEdit = new QSpinBox(this);
+    FStepsEdit->setObjectName("StepsEdit");
+    FStepsEdit->setRange(1, MaxWindowSteps);
+    stepsLabel->setBuddy(FStepsEdit);
+    auto* compute = new QPushButton(tr("&Compute"), this);
+    compute->setObjectName("ComputeBtn");
+    compute->setAutoDefault(false);
+    FComputeBtn = compute;
+    connect(compute, &QPushButton::clicked, this, [this] { ComputeBtnClick(); });
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(bracket);
+    side->addWidget(stepsLabel);
+    side->addWidget(FStepsEdit);
+    side->addWidget(compute);
+    side->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(FChartView, 1);
+    top->addLayout(side);
+    auto* topWidget = new QWidget(this);
+    topWidget->setLayout(top);
+    top->setContentsMargins(0, 0, 0, 0);
+
+    FGrid = new QTableWidget(this);
+    FGrid->setObjectName("StepsGrid");
+    FGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FGrid->verticalHeader()->setVisible(false);
+    FGrid->setMinimumHeight(120);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName("CurveSplitter");
+    splitter->addWidget(topWidget);
+    splitter->addWidget(FGrid);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* exportBtn = buttons->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
+    exportBtn->setObjectName("ExportBtn");
+    connect(exportBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(); });
+    auto* saveBtn = buttons->addButton(tr("&Save Chart..."), QDialogButtonBox::ActionRole);
+    saveBtn->setObjectName("SaveChartBtn");
+    connect(saveBtn, &QPushButton::clicked, this, [this] { SaveChartBtnClick(); });
+    buttons->addButton(NewHelpButton(), QDialogButtonBox::HelpRole);
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName("CloseBtn");
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    for (QAbstractButton* b : buttons->buttons()) {
+        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FSummary);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buttons);
+    resize(900, 640);
+
+    SetCurve(std::move(FCurve));
+    SetRecompute(nullptr);
+}
+
+TActivationCurveForm::~TActivationCurveForm() = default;
+
+void TActivationCurveForm::SetCurve(std::unique_ptr<TActivationCurve> aCurve) {
+    if (!aCurve) return;
+    FCurve = std::move(aCurve);
+    FStepsEdit->setValue(std::min(FCurve->Settings().Steps, MaxWindowSteps));
+    FillSummary();
+    FillTable();
+    FillChart();
+}
+
+void TActivationCurveForm::SetRecompute(TRecompute aRecompute) {
+    FRecompute = std::move(aRecompute);
+    FStepsEdit->setEnabled(static_cast<bool>(FRecompute));
+    FComputeBtn->setEnabled(static_cast<bool>(FRecompute));
+}
+
+bool TActivationCurveForm::ShowsRight() const { return FRightBtn->isChecked(); }
+
+QChart* TActivationCurveForm::Chart() const { return FChartView->chart(); }
+
+void TActivationCurveForm::FillSummary() {
+    const TActivationCurve& c = *FCurve;
+    QString text = tr("%1 steps over %2 mm and %3°, target %4, tolerances %5 mm and %6°.")
+                       .arg(c.Settings().Steps)
+                       .arg(FormatLocal(c.PathLength(), "0.000"))
+                       .arg(FormatLocal(ToDegrees(c.PathTurn()), "0.00"))
+                       .arg(QString::fromLatin1(TargetCaption(c.RunSettings())))
+                       .arg(FormatLocal(c.Settings().ToleranceDistance, "0.####"))
+                       .arg(FormatLocal(ToDegrees(c.Settings().ToleranceAngle), "0.####"));
+    if (c.Complete()) {
+        text += " " + tr("Every step met its target.");
+    } else if (!c.Steps().empty()) {
+        const TCurveStep& last = c.Steps().back();
+        text += " " + tr("The curve stops at step %1: %2").arg(last.index).arg(QString::fromStdString(StepEndText(last.end)));
+        if (!last.detail.empty()) text += " (" + QString::fromStdString(last.detail) + ")";
+    }
+    text += " " + tr("Centres of resistance %1 mm from the brackets, roots %2.")
+                      .arg(FormatLocal(FTooth.Distance, "0.##"))
+                      .arg(FTooth.Roots == TRootSide::Up ? tr("up") : tr("down"));
+    FSummary->setText(text);
+}
+
+void TActivationCurveForm::FillTable() {
+    const std::vector<TCurveColumn> columns = CurveColumns(true);
+    const std::vector<TCurveStep>& steps = FCurve->Steps();
+    FGrid->clear();
+    FGrid->setColumnCount(static_cast<int>(columns.size()));
+    FGrid->setRowCount(static_cast<int>(steps.size()));
+    QStringList titles;
+    for (const TCurveColumn& c : columns)
+        titles << (c.unit.empty() ? QString::fromStdString(c.title)
+                                  : QString::fromStdString(c.title) + " (" + QString::fromStdString(c.unit) + ")");
+    FGrid->setHorizontalHeaderLabels(titles);
+    for (int r = 0; r < static_cast<int>(steps.size()); ++r) {
+        const std::vector<TCurveCell> row = CurveRow(steps[static_cast<std::size_t>(r)], &FTooth);
+        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+            const TCurveColumn& column = columns[static_cast<std::size_t>(c)];
+            const TCurveCell& cell = row[static_cast<std::size_t>(c)];
+            QString text;
+            if (column.decimals < 0) text = QString::fromStdString(cell.display);
+            else if (!cell.number || !std::isfinite(*cell.number)) text = "-";
+            else text = FormatLocal(*cell.number, Mask(column.decimals));
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(column.decimals < 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+            FGrid->setItem(r, c, item);
+        }
+    }
+    FGrid->resizeColumnsToContents();
+}
+
+void TActivationCurveForm::FillChart() {
+    const bool right = ShowsRight();
+    auto* chart = new QChart();
+    chart->setTitle(right ? tr("Right bracket") : tr("Left bracket"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Along the path in mm; a path that only turns is drawn against its turn.
+    const bool byTurn = FCurve->PathLength() == 0;
+    QList<QPointF> force, moment, ratio;
+    force << QPointF(0, 0);
+    moment << QPointF(0, 0);
+    for (const TCurveStep& s : FCurve->Steps()) {
+        if (s.end != TStepEnd::Met) continue;
+        const TBracketLoad& l = right ? s.right : s.left;
+        const double a = byTurn ? ToDegrees(s.turn) : s.activation;
+        force << QPointF(a, l.Force());
+        moment << QPointF(a, l.m);
+        if (const auto q = l.MomentOverForce()) ratio << QPointF(a, *q);
+    }
+    auto* x = new QValueAxis(chart);
+    x->setTitleText(byTurn ? tr("Activation (°)") : tr("Activation (mm)"));
+    x->setLabelFormat("%.3g");
+    double last = 0;
+    for (const QPointF& p : force) last = std::max(last, std::abs(p.x()));
+    x->setRange(0, last > 0 ? last : 1);
+    x->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    AddSeries(chart, x, tr("|F| (cN)"), QColor(0, 0, 255), force, tr("Force (cN)"), Qt::AlignLeft);
+    AddSeries(chart, x, tr("M (cN·mm)"), QColor(220, 0, 0), moment, tr("Moment (cN·mm)"), Qt::AlignRight);
+    AddSeries(chart, x, tr("M/F (mm)"), QColor(0, 140, 0), ratio, tr("M/F (mm)"), Qt::AlignRight);
+    QChart* old = FChartView->chart();
+    FChartView->setChart(chart);
+    delete old;
+}
+
+void TActivationCurveForm::ComputeBtnClick() {
+    if (!FRecompute) return;
+    std::unique_ptr<TActivationCurve> curve = FRecompute(FStepsEdit->value());
+    if (curve) SetCurve(std::move(curve));
+}
+
+QString TActivationCurveForm::AskFileName(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
+    if (SaveFileName) return SaveFileName(aTitle, aFilter, aSuffix);
+    QFileDialog dialog(this, aTitle, QString(), aFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(aSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void TActivationCurveForm::Fail(const QString& aText) {
+    if (ShowError) ShowError(aText);
+    else QMessageBox::critical(this, tr("Torvik"), aText);
+}
+
+void TActivationCurveForm::ExportBtnClick() {
+    const QString file = AskFileName(tr("Export Activation Curve"), tr("CSV files (*.csv);;All files (*)"), "csv");
+    if (file.isEmpty()) return;
+    try {
+        WriteCsv(file);
+    } catch (const std::exception& e) {
+        Fail(QString::fromUtf8(e.what()));
+    }
+}
+
+void TActivationCurveForm::SaveChartBtnClick() {
+    const QString file =
+        AskFileName(tr("Save Chart"), tr("PNG images (*.png);;SVG drawings (*.svg);;All files (*)"), "png");
+    if (file.isEmpty()) return;
+    try {
+        WriteChart(file);
+    } catch (const std::exception& e) {
+        Fail(QString::fromUtf8(e.what()));
+    }
+}
+
+void TActivationCurveForm::WriteCsv(const QString& aFileName) const {
+    const std::string text = CurveCsv(FCurve->Steps(), &FTooth);
+    QSaveFile file(aFileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) !=
+                                                static_cast<qint64>(text.size()) ||
+        !file.commit())
+        throw std::runtime_error(tr("Could not write \"%1\": %2").arg(aFileName, file.errorString()).toStdString());
+}
+
+void TActivationCurveForm::WriteChart(const QString& aFileName) const {
+    const QSize size = FChartView->size().expandedTo(QSize(640, 400));
+    const QRect area(QPoint(0, 0), size);
+    if (QFileInfo(aFileName).suffix().compare("svg", Qt::CaseInsensitive) == 0) {
+        // The SVG is written beside and renamed over the target, so a failed
+        // write leaves no half file.
+        const QString temporary = aFileName + ".part";
+        QSvgGenerator svg;
+        svg.setFileName(temporary);
+        svg.setSize(size);
+        svg.setViewBox(area);
+        svg.setTitle(windowTitle());
+        QPainter painter;
+        if (!painter.begin(&svg))
+            throw std::runtime_error(tr("Could not write \"%1\".").arg(aFileName).toStdString());
+        FChartView->render(&painter, QRectF(area), FChartView->rect());
+        painter.end();
+        QFile::remove(aFileName);
+        if (!QFile::rename(temporary, aFileName)) {
+            QFile::remove(temporary);
+            throw std::runtime_error(tr("Could not write \"%1\".").arg(aFileName).toStdString());
+        }
+        return;
+    }
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        FChartView->render(&painter, QRectF(area), FChartView->rect());
+    }
+    QSaveFile file(aFileName);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        throw std::runtime_error(tr("Could not write \"%1\": %2").arg(aFileName, file.errorString()).toStdString());
+}
+
+}  // namespace torvik

@@ -1,0 +1,186 @@
+#include "wire/activation_curve.h"
+
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+
+#include "wire/design_copy.h"
+
+namespace torvik {
+
+const char* StepEndName(TStepEnd aEnd) {
+    switch (aEnd) {
+        case TStepEnd::Met: return "tolerance";
+        case TStepEnd::Overstrain: return "overstrain";
+        case TStepEnd::Error: return "error";
+        case TStepEnd::IterationLimit: break;
+    }
+    return "max-iterations";
+}
+
+std::string StepEndText(TStepEnd aEnd) {
+    switch (aEnd) {
+        case TStepEnd::Met: return "target met";
+        case TStepEnd::Overstrain: return OverstrainMessage;
+        case TStepEnd::Error: return ActivationErrorMessage;
+        case TStepEnd::IterationLimit: break;
+    }
+    return "iteration limit reached";
+}
+
+double TBracketLoad::Force() const { return std::hypot(x, y); }
+std::optional<double> TBracketLoad::MomentOverForce() const { return torvik::MomentOverForce(x, y, m); }
+std::optional<double> TBracketLoad::MomentOverForceX() const { return torvik::MomentOverForceX(x, m); }
+
+TBracketLoad LoadOf(const TForceMoment& aFM) { return {aFM.x, aFM.y, aFM.m}; }
+
+TActivationCurve::TActivationCurve(const TDesign& aDesign, const TCurveSettings& aSettings)
+    : FSettings(aSettings) {
+    const TCurveSettings& s = aSettings;
+    if (s.Steps < 1 || s.Steps > MaxCurveSteps)
+        throw std::invalid_argument("The number of steps must be between 1 and " + std::to_string(MaxCurveSteps) + ".");
+    if (s.MaxIterations < 1) throw std::invalid_argument("The iteration limit must be at least 1.");
+    if (!(s.ToleranceDistance >= 0) || !std::isfinite(s.ToleranceDistance) || !(s.ToleranceAngle >= 0) ||
+        !std::isfinite(s.ToleranceAngle))
+        throw std::invalid_argument("The tolerances must be numbers of at least 0.");
+    FRunSettings.TargetMode = s.TargetMode;
+    FRunSettings.AutoStop = true;
+    FRunSettings.ToleranceDistance = s.ToleranceDistance;
+    FRunSettings.ToleranceAngle = s.ToleranceAngle;
+    FRunSettings.WireSlides = s.WireSlides;
+
+    FDesign = CopyDesign(aDesign);
+    TDesign& d = *FDesign;
+    // The curve starts from the design as drawn: no load, the wire at rest,
+    // the load's point at the bracket's.
+    d.RightForce = TForceMoment(d.RightBracket.Origin(), 0, 0, 0);
+    d.CurrentWire->Unload();
+    d.CalcLeftForce();
+    FStart = d.CurrentWire->Corner();
+    FStartDirection = d.CurrentWire->EndDirection();
+    FTarget = *d.RightBracket.Origin();
+    FPathLength = Distance(FTarget, FStart);
+    FTargetDirection = d.RightBracket.Direction();
+    FPathTurn = AngleDiff(FTargetDirection, FStartDirection);
+    FSteps.reserve(static_cast<std::size_t>(s.Steps));
+}
+
+TActivationCurve::~TActivationCurve() = default;
+
+bool TActivationCurve::Complete() const {
+    return FFinished && static_cast<int>(FSteps.size()) == FSettings.Steps && FSteps.back().end == TStepEnd::Met;
+}
+
+double TActivationCurve::Progress() const {
+    return static_cast<double>(FSteps.size()) / FSettings.Steps;
+}
+
+void TActivationCurve::BeginStep() {
+    ++FStep;
+    const double f = static_cast<double>(FStep) / FSettings.Steps;
+    TDesign& d = *FDesign;
+    // The target is moved in place: the load acts at the bracket's point,
+    // which it shares. The last step lands on the bracket exactly.
+    if (FStep == FSettings.Steps) {
+        d.RightBracket.Origin()->SetXY(FTarget.x, FTarget.y);
+        d.RightBracket.SetDirection(FTargetDirection);
+    } else {
+        d.RightBracket.Origin()->SetXY(FStart.x + f * (FTarget.x - FStart.x), FStart.y + f * (FTarget.y - FStart.y));
+        d.RightBracket.SetDirection(FStartDirection + f * FPathTurn);
+    }
+    FRun = TActivationRun();
+    FInStep = true;
+    // The load of the last step now acts at the new target: the wire takes
+    // the shape it gives there, so that the run's first probes measure their
+    // responses against a shape that belongs to the load. Without this the
+    // shift of the load's point would be read as the response to a tiny
+    // probe, and the first correction would be wild.
+    d.DeformUnderLoad();
+    d.CalcLeftForce();
+}
+
+bool TActivationCurve::Iterate() {
+    if (FFinished) return false;
+    if (!FInStep) {
+        try {
+            BeginStep();
+        } catch (const std::exception& e) {
+            EndStep(TStepEnd::Error, e.what());
+            return false;
+        }
+    }
+    const TIterationResult r = FRun.Iterate(*FDesign, FRunSettings);
+    switch (r.stop) {
+        case TStopReason::Tolerance: EndStep(TStepEnd::Met, {}); break;
+        case TStopReason::Overstrain: EndStep(TStepEnd::Overstrain, {}); break;
+        case TStopReason::Error: EndStep(TStepEnd::Error, r.detail); break;
+        case TStopReason::None:
+            if (FRun.Iterations() >= FSettings.MaxIterations) EndStep(TStepEnd::IterationLimit, {});
+            break;
+    }
+    return !FFinished;
+}
+
+bool TActivationCurve::NextStep() {
+    if (FFinished) return false;
+    const int step = FInStep ? FStep : FStep + 1;
+    while (!FFinished && (FInStep || FStep < step)) Iterate();
+    return !FFinished;
+}
+
+void TActivationCurve::Run() {
+    while (NextStep()) {
+    }
+}
+
+void TActivationCurve::EndStep(TStepEnd aEnd, const std::string& aDetail) {
+    const TDesign& d = *FDesign;
+    TCurveStep s;
+    s.index = FStep;
+    const double f = static_cast<double>(FStep) / FSettings.Steps;
+    s.activation = f * FPathLength;
+    s.turn = f * FPathTurn;
+    s.rightDirection = d.RightBracket.Direction();
+    s.leftDirection = d.LeftBracket.Direction();
+    s.rightOrigin = *d.RightBracket.Origin();
+    s.leftOrigin = *d.LeftBracket.Origin();
+    s.rightLoadPoint = *d.RightForce.origin;
+    s.right = LoadOf(d.RightForce);
+    s.left = LoadOf(d.LeftForce);
+    s.maxStrain = d.CurrentWire->MaxStrain();
+    s.iterations = FRun.Iterations();
+    s.end = aEnd;
+    s.detail = aDetail;
+    FSteps.push_back(std::move(s));
+    FInStep = false;
+    if (aEnd != TStepEnd::Met || FStep == FSettings.Steps) FFinished = true;
+    UpdateRates();
+}
+
+void TActivationCurve::UpdateRates() {
+    // The met steps are the first ones: a step that misses its target is the
+    // last. Only the last two met steps can change: the newest gets a
+    // one-sided difference, the one before it now has a neighbour on each
+    // side.
+    std::size_t met = FSteps.size();
+    if (met > 0 && FSteps.back().end != TStepEnd::Met) --met;
+    const auto point = [&](std::size_t j) -> std::pair<double, double> {
+        if (j == 0) return {0.0, 0.0};  // the unloaded start, before the first step
+        const TCurveStep& s = FSteps[j - 1];
+        return {s.activation, s.right.Force()};
+    };
+    // Points are numbered from the start: point j is step j.
+    for (std::size_t j = met > 1 ? met - 1 : 1; j <= met; ++j) {
+        const auto [a0, f0] = point(j - 1);
+        const auto [a1, f1] = point(j < met ? j + 1 : j);
+        const double da = a1 - a0;
+        std::optional<double> rate;
+        if (da != 0) {
+            const double q = (f1 - f0) / da;
+            if (std::isfinite(q)) rate = q;
+        }
+        FSteps[j - 1].rate = rate;
+    }
+}
+
+}  // namespace torvik
