@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
     try {
         const TCliOptions options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
-        auto design = OpenDesign(options);
+        std::vector<std::string> warnings;
+        auto design = OpenDesign(options, &warnings);
+        for (const std::string& warning : warnings)
+            std::fprintf(stderr, "torvik-activate: warning: %s\n", warning.c_str());
         const TActivationReport report = Activate(*design, options);
         if (!Print(FormatReport(report, options))) return Fail("cannot write the output");
         return ExitStatus(report);

@@ -81,8 +81,10 @@ TMainForm::~TMainForm() {
 
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
-void TMainForm::ResetNew() {
-    FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
+void TMainForm::ResetNew() { ResetNew(std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock)); }
+
+void TMainForm::ResetNew(std::unique_ptr<TDesign> aDesign) {
+    FDesign = std::move(aDesign);
     FBracketMarkers.clear();
     FSelectedBracket = nullptr;
     FCurrentFileName.clear();

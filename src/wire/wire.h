@@ -90,9 +90,10 @@ public:
     void Redo();
     void UndoLevelChanged(int aUndoLevels);
 
-    // Design file section "Wire".
+    // Design file section "Wire". Reading appends the stored segments; the
+    // indices of missing segment keys go to aMissing when given.
     void SaveToIni(TIniFile& aIni);
-    void ReadFromIni(const TIniFile& aIni);
+    void ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing = nullptr);
     void SaveToFile(const std::string& aFileName);
     void ReadFromFile(const std::string& aFileName);
 
