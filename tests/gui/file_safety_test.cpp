@@ -178,5 +178,33 @@ TEST_F(TFileSafetyTest, ClosingKeepsASettingsFileItCannotReadAndSaysSoOnce) {
     EXPECT_TRUE(file.read(64).startsWith("[General]\nVersion="));
 }
 
+TEST_F(TFileSafetyTest, HostileSettingsAreSurvivedAndWrittenBackSane) {
+    QDir().mkpath(QFileInfo(SettingsFile()).path());
+    WriteText(SettingsFile(), "[General]\nVersion=" + QString::fromStdString(GetProgramVersion()) +
+                                  "\nTorvik Rect=2147483647 10 500 400\n"
+                                  "[Calculation]\nTolerance Angle=1e308\nTolerance Distance=1e308\n"
+                                  "[Wire]\nMaterial 0=Stainless\r Steel, 172000\nCross Section 0=0.016, 1e308 x 1e308\n"
+                                  "Segment Size=0.001\n[View]\nStrain Max Range=1e308\n");
+    TMainForm& form = Start();
+    EXPECT_DOUBLE_EQ(form.Settings().SegmentSize, 0.25);
+    EXPECT_DOUBLE_EQ(form.Settings().Stock.Size.CrossA, 4);
+    // A wire of that cross-section is drawn without an error.
+    form.Design().CurrentWire->AddSeg(5, 0);
+    form.DrawDisplay();
+    EXPECT_TRUE(FDialogs->shown.empty());
+    FDialogs->answers.push_back(TAnswer::No);
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(NewErrors().isEmpty());
+    FForm.reset();
+    TIniFile ini;
+    ASSERT_TRUE(ini.Load(SettingsFile().toStdString()));
+    EXPECT_EQ(ini.ReadString("General", "Torvik Rect", ""), "Default");
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Angle", ""), "1.00");
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Distance", ""), "0.100");
+    EXPECT_EQ(ini.ReadString("Wire", "Cross Section 0", ""), "0.016, 4.000 x 4.000");
+    EXPECT_EQ(ini.ReadString("Wire", "Segment Size", ""), "0.25");
+    EXPECT_EQ(ini.ReadString("View", "Strain Max Range", ""), "2.0");
+}
+
 }  // namespace
 }  // namespace torvik::test
