@@ -8,6 +8,9 @@
 #include <exception>
 #include <string_view>
 
+#include "render/recording_canvas.h"
+#include "render/scene.h"
+#include "render/view_settings.h"
 #include "support/ini_file.h"
 #include "wire/design.h"
 #include "wire/design_file.h"
@@ -39,13 +42,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
         return 0;  // a clear error is what bad input gets
     }
     design.AttachToBrackets();
-    // What the program computes from a design as it opens and shows it.
+    // What the program computes from a design as it opens and shows it:
+    // results out of range fail as errors, which is allowed.
     try {
         (void)design.CurrentWire->BoundsRect();
         (void)design.RightBracket.BoundsRect();
         (void)design.CurrentWire->TotalLength();
     } catch (const std::exception&) {
-        // Out-of-range results fail as errors; that is allowed.
+    }
+    try {
+        TViewSettings view;
+        view.ViewStrain = true;
+        view.MarkersShown = true;
+        const std::vector<TMarker> markers = design.RightBracket.Markers();
+        TScene scene{design.CurrentWire.get(), &design.LeftBracket, &design.RightBracket, &design.RightForce,
+                     &design.LeftForce, &markers};
+        TRecordingCanvas canvas;
+        DrawDesignLayers(canvas, scene, view, true, 3, true);
+    } catch (const std::exception&) {
     }
 
     // Written and read again, the design is the same: the same number of

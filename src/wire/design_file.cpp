@@ -52,6 +52,7 @@ void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
         throw std::runtime_error("Segments: the design declares " + std::to_string(n) + " segments; at most " +
                                  std::to_string(MaxFileSegments) + " can be read");
     if (n > 0) FSegments.reserve(FSegments.size() + static_cast<std::size_t>(n));
+    double total = 0;
     for (int i = 1; i <= n; ++i) {
         const std::string key = SegKey(i);
         const std::optional<std::string> value = aIni.Read(kWireSection, key);
@@ -62,6 +63,9 @@ void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
         } catch (const std::exception& e) {
             throw std::runtime_error(key + ": " + e.what());
         }
+        total += length;
+        if (total > MaxFileWireLength)
+            throw std::runtime_error(key + ": the wire would be longer than " + FormatMask(MaxFileWireLength, "0") + " mm");
         AddSeg(length, angle);
     }
     dirty = false;

@@ -25,6 +25,10 @@ enum TUndoLevel : int { UndoNone = 0, Undo5 = 1, Undo10 = 2, Undo15 = 3, UndoUnl
 // The most segments a design file may declare; a larger count is refused
 // before anything is read.
 constexpr int MaxFileSegments = 100000;
+// The longest wire (mm) a design file may hold: a thousand times the design
+// area's width. Beyond it the drawing's coordinates would overflow, so a
+// longer one is refused as absurd.
+constexpr double MaxFileWireLength = 100000;
 
 class TWire {
 public:

@@ -148,10 +148,12 @@ TEST_F(TFileSafetyTest, SaveNeverReplacesWhatItCannotKeep) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(TFileSafetyTest, ALargeDesignOpensAndSaves) {
+TEST_F(TFileSafetyTest, TheLargestDesignOpensShowsAndSaves) {
     TMainForm& form = Start();
+    // As many segments as a file may hold, as long as a wire may be.
     TDesign d(0.25, DefaultStock());
-    for (int i = 0; i < MaxFileSegments; ++i) d.CurrentWire->AddSeg(0.001, i % 2 ? 0.001 : -0.001);
+    for (int i = 0; i < MaxFileSegments; ++i)
+        d.CurrentWire->AddSeg(MaxFileWireLength / MaxFileSegments, i % 2 ? 0.001 : -0.001);
     const QString file = Path("long.tvk");
     SaveDesign(file.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
     Open(file);

@@ -160,6 +160,10 @@ TEST_F(DesignFileTest, BadSegmentsFailNamingTheFileAndTheKey) {
     EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, 1e999\n", 1),
               bad + ": Seg 1: '1e999' is not a valid floating point value");
     EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, -5\n", 1), bad + ": Seg 1: '-5' is not a valid segment length");
+    // A wire far longer than anything that can be drawn.
+    std::string longWire = "[Wire]\nSegments=12\n";
+    for (int i = 1; i <= 12; ++i) longWire += "Seg " + std::to_string(i) + "=0, 200000\n";
+    EXPECT_EQ(readError(longWire, 11), bad + ": Seg 11: the wire would be longer than 100000 mm");
     // An absurd bracket position is refused before that bracket changes.
     EXPECT_EQ(readError("[Right Bracket]\nX=300\nY=1e12\n[Wire]\nSegments=1\n", 1),
               bad + ": Right Bracket Y: '1e12' is not a valid bracket position");
