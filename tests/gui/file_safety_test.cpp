@@ -98,6 +98,32 @@ TEST_F(TFileSafetyTest, ABadFileNeverReplacesTheOpenDesign) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(TFileSafetyTest, OldLineEndsAndByteOrderMarksOpenAndSaveBackTheSameDesign) {
+    TMainForm& form = Start();
+    const QString file = Path("old.tvk");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("\xEF\xBB\xBF\xEF\xBB\xBF[Wire]\rSegments=2\rSeg 1=0.100000, 5.00\rSeg 2=0.000000, 4.00\r"
+              "[Left Bracket]\rX=220\rY=200\rAngulation=3.141593\r");
+    out.close();
+    Open(file);
+    ASSERT_TRUE(NewErrors().isEmpty());
+    ASSERT_EQ(form.Design().CurrentWire->Count(), 3);
+    form.Design().CurrentWire->Segment(2).angle = 0.2;
+    form.Design().CurrentWire->dirty = true;
+    Trigger("ActionFileSave");
+    ASSERT_TRUE(NewErrors().isEmpty());
+    FDialogs->answers.push_back(TAnswer::No);
+    Trigger("ActionFileNew");
+    Open(file);
+    ASSERT_EQ(form.Design().CurrentWire->Count(), 3);
+    EXPECT_EQ(form.Design().CurrentWire->Segment(1).angle, 0.1);
+    EXPECT_EQ(form.Design().CurrentWire->Segment(2).angle, 0.2);
+    EXPECT_EQ(form.Design().CurrentWire->Segment(2).length, 0.2);
+    EXPECT_EQ(form.Design().LeftBracket.Origin()->x, 11);
+    EXPECT_EQ(ReadText(file).count("[Wire]"), 1);
+}
+
 TEST_F(TFileSafetyTest, SaveNeverReplacesWhatItCannotKeep) {
     TMainForm& form = Start();
     WatchCursor();
