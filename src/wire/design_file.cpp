@@ -65,7 +65,8 @@ void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
         }
         total += length;
         if (total > MaxFileWireLength)
-            throw std::runtime_error(key + ": the wire would be longer than " + FormatMask(MaxFileWireLength, "0") + " mm");
+            throw std::runtime_error(key + ": the wire would be longer than " + FormatMask(MaxFileWireLength, "0") +
+                                     " mm");
         AddSeg(length, angle);
     }
     dirty = false;
