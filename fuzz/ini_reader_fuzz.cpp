@@ -23,6 +23,7 @@ void Fail() { std::abort(); }
 
 struct TEntry {
     std::string section, key, value;
+    std::string lowerSection, lowerKey;
 };
 
 std::string_view Trim(std::string_view t) {
@@ -56,7 +57,9 @@ std::vector<TEntry> Scan(std::string_view text) {
         if (!section || t.empty() || t.front() == ';' || t.front() == '[') continue;
         const std::size_t eq = t.find('=');
         if (eq == std::string_view::npos || Trim(t.substr(0, eq)).empty()) continue;
-        entries.push_back({*section, std::string(Trim(t.substr(0, eq))), std::string(Trim(t.substr(eq + 1)))});
+        const std::string_view key = Trim(t.substr(0, eq));
+        const std::string_view value = Trim(t.substr(eq + 1));
+        entries.push_back({*section, std::string(key), std::string(value), Lower(*section), Lower(key)});
     }
     return entries;
 }
@@ -65,8 +68,9 @@ std::vector<TEntry> Scan(std::string_view text) {
 // of that name, letter case aside.
 std::optional<std::string> ScanRead(const std::vector<TEntry>& aEntries, std::string_view aSection,
                                     std::string_view aKey) {
+    const std::string section = Lower(Trim(aSection)), key = Lower(Trim(aKey));
     for (const TEntry& e : aEntries)
-        if (Lower(e.section) == Lower(Trim(aSection)) && Lower(e.key) == Lower(Trim(aKey))) return e.value;
+        if (e.lowerSection == section && e.lowerKey == key) return e.value;
     return std::nullopt;
 }
 
@@ -112,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
         changed.Parse(input);
         try {
             for (std::size_t i = 0; i < entries.size() && i < 64; ++i)
-                if (Lower(entries[i].section) == Lower(written))
+                if (entries[i].lowerSection == Lower(written))
                     changed.WriteString(written, entries[i].key, "w" + std::to_string(i));
             changed.WriteString(written, "Fuzz Key", "new");
         } catch (const std::invalid_argument&) {
@@ -124,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
         if (!same && changed.ReadString(written, "fuzz key", "") != "new") Fail();
         for (std::size_t i = 0; i < entries.size() && i < 256; ++i) {
             const TEntry& e = entries[i];
-            if (Lower(e.section) == Lower(written) || Lower(e.section) == Lower(erased)) continue;
+            if (e.lowerSection == Lower(written) || e.lowerSection == Lower(erased)) continue;
             if (changed.Read(e.section, e.key) != ScanRead(entries, e.section, e.key)) Fail();
         }
         TIniFile reparsed;
