@@ -19,7 +19,24 @@ const char* RunEndName(TRunEnd aEnd) {
     return "max-iterations";
 }
 
-std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions) {
+namespace {
+
+// "<file>: the key "Seg 4" is missing; ..." for the warning on stderr.
+std::string MissingSegmentsWarning(const std::string& aFile, const std::vector<int>& aMissing) {
+    constexpr std::size_t Shown = 5;
+    std::string keys;
+    for (std::size_t i = 0; i < aMissing.size() && i < Shown; ++i)
+        keys += (i > 0 ? ", " : "") + std::string("\"Seg ") + std::to_string(aMissing[i]) + "\"";
+    if (aMissing.size() > Shown) keys += ", ...";
+    if (aMissing.size() == 1)
+        return aFile + ": the key " + keys + " is missing; a straight segment of 0.0125 mm is used in its place";
+    return aFile + ": " + std::to_string(aMissing.size()) + " segment keys are missing (" + keys +
+           "); a straight segment of 0.0125 mm is used in place of each";
+}
+
+}  // namespace
+
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings) {
     const std::string& file = aOptions.DesignFile;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) throw TUsageError("'" + file + "': no such design file");
@@ -29,13 +46,15 @@ std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions) {
     if (!ini.Load(file)) throw TUsageError("'" + file + "' cannot be read as a design file");
     if (!ini.SectionExists("Wire")) throw TUsageError("'" + file + "' holds no wire (no [Wire] section)");
 
-    auto d = std::make_unique<TDesign>(aOptions.SegmentSize, aOptions.Stock);
+    TDesignReadNotes notes;
+    std::unique_ptr<TDesign> d;
     try {
-        ReadDesign(file, *d->CurrentWire, d->LeftBracket, d->RightBracket);
+        d = LoadDesign(file, aOptions.SegmentSize, aOptions.Stock, &notes);
     } catch (const std::exception& e) {
-        throw TUsageError("'" + file + "': " + e.what());
+        throw TUsageError(e.what());  // names the file and the key
     }
-    d->AttachToBrackets();
+    if (aWarnings && !notes.MissingSegments.empty())
+        aWarnings->push_back(MissingSegmentsWarning(file, notes.MissingSegments));
     return d;
 }
 

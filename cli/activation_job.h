@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/options.h"
 #include "wire/centre_of_resistance.h"
@@ -50,8 +51,9 @@ struct TActivationReport {
 
 // Reads aFileName into a new design built with the options' segment size and
 // stock. Unlike the program's Open, a missing or unreadable file, or one
-// without a wire, is an error: throws TUsageError.
-std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions);
+// without a wire, is an error: throws TUsageError. What the read let pass
+// but changes the result (missing segment keys) goes to aWarnings.
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings = nullptr);
 
 // Activates the design from zero load under the options' settings for at
 // most MaxIterations iterations.

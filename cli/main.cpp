@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
         const TCliOptions options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
         if (options.Version) return Print(VersionText()) ? 0 : Fail("cannot write the output");
-        auto design = OpenDesign(options);
+        std::vector<std::string> warnings;
+        auto design = OpenDesign(options, &warnings);
+        for (const std::string& warning : warnings)
+            std::fprintf(stderr, "torvik-activate: warning: %s\n", warning.c_str());
         if (options.CurveSteps > 0) {
             torvik::TActivationCurve curve(*design, CurveSettings(options));
             curve.Run();

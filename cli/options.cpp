@@ -9,6 +9,7 @@
 #include "support/numbers.h"
 #include "wire/activation_curve.h"
 #include "support/version.h"
+#include "support/text_utils.h"
 
 namespace torvik::cli {
 
@@ -26,12 +27,12 @@ const typename Table::value_type& FindByName(const Table& table, std::string_vie
         if (SameNameIgnoringCase(entry.Name, name)) return entry;
     std::string known;
     for (const auto& entry : table) known += (known.empty() ? "\"" : ", \"") + entry.Name + "\"";
-    throw TUsageError("unknown " + std::string(what) + " '" + std::string(name) + "' (one of " + known + ")");
+    throw TUsageError("unknown " + std::string(what) + " " + QuotedValue(name) + " (one of " + known + ")");
 }
 
 double Number(const std::string& option, const std::string& text) {
     double v = 0;
-    if (!TryParseFileNumber(text, v)) throw TUsageError("--" + option + ": '" + text + "' is not a number");
+    if (!TryParseFileNumber(text, v)) throw TUsageError("--" + option + ": " + QuotedValue(text) + " is not a number");
     return v;
 }
 
@@ -53,7 +54,7 @@ int WholeNumber(const std::string& option, const std::string& text, int aMax) {
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, v);
     if (text.empty() || ec == std::errc::invalid_argument || end != last)
-        throw TUsageError("--" + option + ": '" + text + "' is not a whole number");
+        throw TUsageError("--" + option + ": " + QuotedValue(text) + " is not a whole number");
     if (ec == std::errc::result_out_of_range || v < 1 || v > aMax)
         throw TUsageError("--" + option + " must be between 1 and " + std::to_string(aMax));
     return static_cast<int>(v);
@@ -93,7 +94,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             o.Help = true;
             continue;
         }
-        if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option '" + arg + "'");
+        if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option " + QuotedValue(arg));
 
         const auto eq = arg.find('=');
         const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
@@ -104,7 +105,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             else o.Settings.AutoStop = false;
             continue;
         }
-        if (!Contains(kValueOptions, name)) throw TUsageError("unknown option '" + arg + "'");
+        if (!Contains(kValueOptions, name)) throw TUsageError("unknown option " + QuotedValue(arg));
         std::string value;
         if (eq != std::string::npos) {
             value = arg.substr(eq + 1);
@@ -118,12 +119,12 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             if (value == "point") o.Settings.TargetMode = TargetPoint;
             else if (value == "angle") o.Settings.TargetMode = TargetAngle;
             else if (value == "slot" || value == "sliding") o.Settings.TargetMode = TargetSlot;
-            else throw TUsageError("--target must be point, angle, slot or sliding, not '" + value + "'");
+            else throw TUsageError("--target must be point, angle, slot or sliding, not " + QuotedValue(value));
         } else if (name == "format") {
             if (value == "text") o.Format = TOutputFormat::Text;
             else if (value == "json") o.Format = TOutputFormat::Json;
             else if (value == "csv") o.Format = TOutputFormat::Csv;
-            else throw TUsageError("--format must be text, json or csv, not '" + value + "'");
+            else throw TUsageError("--format must be text, json or csv, not " + QuotedValue(value));
         } else if (name == "material") {
             material = value;
         } else if (name == "cross-section") {

@@ -107,9 +107,11 @@ TMainForm::~TMainForm() {
 
 const QImage& TMainForm::DisplayImage() const { return FDisplay->Image(); }
 
-void TMainForm::ResetNew() {
+void TMainForm::ResetNew() { ResetNew(std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock)); }
+
+void TMainForm::ResetNew(std::unique_ptr<TDesign> aDesign) {
     FTools->DesignReplaced();
-    FDesign = std::make_unique<TDesign>(FSettings.SegmentSize, FSettings.Stock);
+    FDesign = std::move(aDesign);
     FCurrentFileName.clear();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");

@@ -207,6 +207,8 @@ private:
     void DisplayMouseUp(QMouseEvent* aEvent);
 
     // Files (main_form_files.cpp).
+    // Replaces the design by aDesign, as ResetNew does by a new one.
+    void ResetNew(std::unique_ptr<TDesign> aDesign);
     void ActionFileNewExecute();
     void ActionFileOpenExecute();
     void ActionFileSaveExecute();

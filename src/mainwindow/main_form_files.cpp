@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
+#include <optional>
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 
 #include "mainwindow/main_form.h"
+#include "qt/busy_cursor.h"
 #include "wire/design_file.h"
 
 namespace torvik {
@@ -69,26 +72,22 @@ bool TMainForm::OpenDesignFile(const QString& aFileName) {
 }
 
 bool TMainForm::LoadDesign(const QString& aFileName) {
-    if (FRunning) ActionStopRunExecute();
-    ResetNew();
-    FCurrentFileName = aFileName;
-    TDesign& d = *FDesign;
+    // The file is read into a design of its own, which replaces the open one
+    // only when the whole file was read: a bad file changes nothing.
+    // A large design takes a while to read and to draw first.
+    std::optional<TBusyCursor> busy(std::in_place);
+    std::unique_ptr<TDesign> design;
     try {
-        ReadDesign(aFileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        design = torvik::LoadDesign(aFileName.toStdString(), FSettings.SegmentSize, FSettings.Stock);
     } catch (const std::exception& e) {
-        // What was read stays loaded, but untitled, so that a later Save
-        // cannot overwrite the file with the partial design.
-        FCurrentFileName.clear();
-        SetCaption();
-        d.AttachToBrackets();
-        FSelectedNode = std::min(FSelectedNode, d.CurrentWire->Count() - 1);
-        UpdateActionsAndMenus();
-        DrawDisplay();
+        busy.reset();
         ErrorBox(ErrorText(e));
         return false;
     }
-    d.AttachToBrackets();
-    FSelectedNode = std::min(FSelectedNode, d.CurrentWire->Count() - 1);
+    if (FRunning) ActionStopRunExecute();
+    ResetNew(std::move(design));
+    FCurrentFileName = aFileName;
+    FSelectedNode = std::min(FSelectedNode, FDesign->CurrentWire->Count() - 1);
     SetCaption();
     UpdateActionsAndMenus();
     if (FSettings.BestFitOnOpen) {
@@ -133,6 +132,7 @@ bool TMainForm::SaveDesignAs() {
 
 bool TMainForm::WriteDesign(const QString& aFileName) {
     try {
+        TBusyCursor busy;
         TDesign& d = *FDesign;
         ::torvik::SaveDesign(aFileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
         return true;

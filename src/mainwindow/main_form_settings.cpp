@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "mainwindow/main_form.h"
+#include "support/errors.h"
 #include "support/ini_file.h"
 
 namespace torvik {
@@ -71,14 +72,19 @@ void TMainForm::ShowTargetAndStop() {
 }
 
 void TMainForm::WriteIniSettings() {
+    const QString failed = QStringLiteral("Could not save preferences to INI file.");
     try {
         TIniFile ini;
-        ini.Load(FPaths.SettingsFilePath);
+        // A settings file that is there but cannot be read is left as it is:
+        // writing our keys alone would lose the rest of it.
+        ini.LoadForUpdate(FPaths.SettingsFilePath);
         WriteSettings(ini, FSettings,
                       WindowPlacementText(FSettings.RememberWindowRect, isMaximized(), x(), y(), width(), height()));
         ini.Save(FPaths.SettingsFilePath);
+    } catch (const TFileError& e) {
+        ErrorBox(failed + "\n" + QString::fromUtf8(e.what()) + ".");
     } catch (const std::exception&) {
-        ErrorBox("Could not save preferences to INI file.");
+        ErrorBox(failed);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/settings.h"
 
+#include <cmath>
 #include <exception>
 #include <filesystem>
 
@@ -24,12 +25,52 @@ constexpr std::string_view WireSlidesKey = "Wire Slides in Slot";
 // A section of its own, so that settings files written before it stay valid.
 constexpr std::string_view Tooth = "Tooth";
 
-// A real key: the value read with the file number format, or aFallback when
-// it does not read.
-double ReadReal(const TIniFile& aIni, std::string_view aSection, std::string_view aKey, std::string_view aDefault,
-                double aFallback) {
+// A real key: its section and name, default, range and the mask it is
+// written with.
+struct TRealKey {
+    std::string_view Section;
+    std::string_view Key;
+    std::string_view DefaultText;
+    double Default;
+    TSettingRange Range;
+    std::string_view Mask;
+};
+
+constexpr TRealKey ToleranceDistanceKey{Calculation, "Tolerance Distance", "0.1", 0.1, ToleranceDistanceRange, "0.000"};
+constexpr TRealKey ToleranceAngleKey{Calculation, "Tolerance Angle", "1", 1.0, ToleranceAngleRange, "0.00"};
+constexpr TRealKey SegmentSizeKey{Wire, "Segment Size", "0.25", 0.25, SegmentSizeRange, "0.00"};
+constexpr TRealKey StrainMaxRangeKey{View, "Strain Max Range", "2", 2.0, StrainMaxRangeRange, "0.0"};
+constexpr TRealKey ResistanceDistanceKey{Tooth, "Resistance Distance", "10", 10.0, {0.01, MaxResistanceDistance},
+                                         "0.00"};
+
+// The value read with the file number format, or the default when it does
+// not read or lies outside the range.
+double ReadReal(const TIniFile& aIni, const TRealKey& aKey) {
     double v = 0.0;
-    return TryParseFileNumber(aIni.ReadString(aSection, aKey, aDefault), v) ? v : aFallback;
+    const bool read = TryParseFileNumber(aIni.ReadString(aKey.Section, aKey.Key, aKey.DefaultText), v);
+    return read && aKey.Range.Contains(v) ? v : aKey.Default;
+}
+
+// Writes the value with the key's mask; a value that would not read back
+// inside the range is written as the default instead.
+void WriteReal(TIniFile& aIni, const TRealKey& aKey, double aValue) {
+    std::string text = std::isfinite(aValue) ? FormatMask(aValue, aKey.Mask) : std::string();
+    double back = 0.0;
+    if (!TryParseFileNumber(text, back) || !aKey.Range.Contains(back)) text = FormatMask(aKey.Default, aKey.Mask);
+    aIni.WriteString(aKey.Section, aKey.Key, text);
+}
+
+// Table entries as they are written: a value outside its range is written as
+// the value it would fall back to when read.
+TWireMaterial WithinRange(TWireMaterial aMaterial) {
+    if (!ModulusInRange(aMaterial.Modulus)) aMaterial.Modulus = FallbackModulus;
+    return aMaterial;
+}
+
+TWireSize WithinRange(TWireSize aSize) {
+    if (!CrossDimensionInRange(aSize.CrossA, false)) aSize.CrossA = FallbackCrossDimension;
+    if (!CrossDimensionInRange(aSize.CrossB, true)) aSize.CrossB = FallbackCrossDimension;
+    return aSize;
 }
 
 // An index key; a missing, unreadable or out-of-range value gives aDefault.
@@ -56,7 +97,10 @@ TWindowPlacement ParseWindowPlacement(std::string_view aText) {
     for (std::size_t i = 0; i < items.size() && i < 4; ++i) {
         int v = 0;
         if (!TryParseInt(items[i], v)) break;
-        if (i >= 2 && v < 1) break;  // an empty or negative size is no size
+        // An empty or negative size is no size; a position or size beyond
+        // any desktop would only overflow the arithmetic that places the window.
+        const int min = i >= 2 ? 1 : -WindowCoordinateLimit;
+        if (v < min || v > WindowCoordinateLimit) break;
         placement.Values.push_back(v);
     }
     return placement;
@@ -81,8 +125,8 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     // Calculation
     TActivationSettings& a = s.Activation;
     a.AutoStop = aIni.ReadBool(Calculation, "Auto Stop", true);
-    a.ToleranceDistance = ReadReal(aIni, Calculation, "Tolerance Distance", "0.1", 0.1);
-    a.ToleranceAngle = ToRadians(ReadReal(aIni, Calculation, "Tolerance Angle", "1", 1.0));
+    a.ToleranceDistance = ReadReal(aIni, ToleranceDistanceKey);
+    a.ToleranceAngle = ToRadians(ReadReal(aIni, ToleranceAngleKey));
     const int target = aIni.ReadInteger(Calculation, "Target", TargetSlot);
     if (target >= TargetPoint && target <= TargetSlot) a.TargetMode = target;
 
@@ -97,8 +141,7 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
         SelectMaterial(s.MaterialTable, aIni.ReadString(Wire, "Default Material", s.MaterialTable[0].Name));
     s.Stock.Size = SelectCrossSection(s.CrossSectionTable,
                                       aIni.ReadString(Wire, "Default Cross Section", s.CrossSectionTable[0].Name));
-    s.SegmentSize = ReadReal(aIni, Wire, "Segment Size", "0.25", 0.25);
-    if (!(s.SegmentSize > 0.0 && s.SegmentSize <= MaxSegmentSize)) s.SegmentSize = 0.25;
+    s.SegmentSize = ReadReal(aIni, SegmentSizeKey);
 
     // View
     s.GridDensity = ReadIndex(aIni, View, "Grid Density", 2, GridDensityCount);
@@ -110,14 +153,13 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     SetBit(s.View.ViewFlags, ViewBracketForcesBit, aIni.ReadBool(View, "Bracket Forces", true));
     s.View.StrainAutoRange = aIni.ReadBool(View, "Strain Auto Range", true);
     s.View.ViewStrain = aIni.ReadBool(View, "View Strain", false);
-    s.View.StrainMaxRange = ToRadians(ReadReal(aIni, View, "Strain Max Range", "2", 2.0));
+    s.View.StrainMaxRange = ToRadians(ReadReal(aIni, StrainMaxRangeKey));
 
     // Engagement
     a.WireSlides = aIni.ReadBool(Engagement, WireSlidesKey, false);
-    // Tooth: a distance that does not read or is not positive, and a side
-    // that is neither "Up" nor "Down", keep their start values.
-    const double distance = ReadReal(aIni, Tooth, "Resistance Distance", "10", 10.0);
-    s.Tooth.Distance = distance > 0 && distance <= MaxResistanceDistance ? distance : 10.0;
+    // Tooth: a distance that does not read or lies outside its range, and a
+    // side that is neither "Up" nor "Down", keep their start values.
+    s.Tooth.Distance = ReadReal(aIni, ResistanceDistanceKey);
     const std::string roots = aIni.ReadString(Tooth, "Roots", "Up");
     s.Tooth.Roots = roots == "Down" ? TRootSide::Down : TRootSide::Up;
 
@@ -128,17 +170,17 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
 void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowPlacement) {
     const TActivationSettings& a = s.Activation;
     aIni.WriteBool(Calculation, "Auto Stop", a.AutoStop);
-    aIni.WriteString(Calculation, "Tolerance Distance", FormatMask(a.ToleranceDistance, "0.000"));
-    aIni.WriteString(Calculation, "Tolerance Angle", FormatMask(ToDegrees(a.ToleranceAngle), "0.00"));
+    WriteReal(aIni, ToleranceDistanceKey, a.ToleranceDistance);
+    WriteReal(aIni, ToleranceAngleKey, ToDegrees(a.ToleranceAngle));
     aIni.WriteInteger(Calculation, "Target", a.TargetMode);
 
     for (int i = 0; i < static_cast<int>(s.MaterialTable.size()); ++i)
-        aIni.WriteString(Wire, MaterialKey(i), MaterialText(s.MaterialTable[i]));
+        aIni.WriteString(Wire, MaterialKey(i), MaterialText(WithinRange(s.MaterialTable[i])));
     for (int i = 0; i < static_cast<int>(s.CrossSectionTable.size()); ++i)
-        aIni.WriteString(Wire, CrossSectionKey(i), CrossSectionText(s.CrossSectionTable[i]));
+        aIni.WriteString(Wire, CrossSectionKey(i), CrossSectionText(WithinRange(s.CrossSectionTable[i])));
     aIni.WriteString(Wire, "Default Material", s.Stock.Material.Name);
     aIni.WriteString(Wire, "Default Cross Section", s.Stock.Size.Name);
-    aIni.WriteString(Wire, "Segment Size", FormatMask(s.SegmentSize, "0.00"));
+    WriteReal(aIni, SegmentSizeKey, s.SegmentSize);
     aIni.WriteBool(Wire, "Draw Thickness", s.View.DrawThickness);
 
     aIni.WriteInteger(View, "Grid Density", s.GridDensity);
@@ -150,14 +192,14 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     aIni.WriteBool(View, "Bracket Forces", (s.View.ViewFlags & ViewBracketForcesBit) != 0);
     aIni.WriteBool(View, "View Strain", s.View.ViewStrain);
     aIni.WriteBool(View, "Strain Auto Range", s.View.StrainAutoRange);
-    aIni.WriteString(View, "Strain Max Range", FormatMask(ToDegrees(s.View.StrainMaxRange), "0.0"));
+    WriteReal(aIni, StrainMaxRangeKey, ToDegrees(s.View.StrainMaxRange));
 
     aIni.WriteBool(General, "Best Fit on Open", s.BestFitOnOpen);
     aIni.WriteInteger(General, "Undo Levels", s.UndoLevels);
     aIni.WriteString(General, "Torvik Rect", aWindowPlacement);
 
     aIni.WriteBool(Engagement, WireSlidesKey, a.WireSlides);
-    aIni.WriteString(Tooth, "Resistance Distance", FormatMask(s.Tooth.Distance, "0.00"));
+    WriteReal(aIni, ResistanceDistanceKey, s.Tooth.Distance);
     aIni.WriteString(Tooth, "Roots", s.Tooth.Roots == TRootSide::Down ? "Down" : "Up");
 
     s.RecentDesigns.Write(aIni);

@@ -24,8 +24,23 @@ class TIniFile;
 constexpr int GridDensityCount = 4;      // 10, 5, 2, 1 mm
 constexpr int SnapGridDensityCount = 6;  // 0.1, 0.2, 0.25, 0.5, 1, 2 mm
 constexpr int UndoLevelCount = 5;        // None, 5, 10, 15, Unlimited
+// The range of a real setting. A value outside it, or one that does not
+// read, gives the setting's default; the bounds are values the settings
+// file can hold, so whatever lies inside reads back inside.
+struct TSettingRange {
+    double Min;
+    double Max;
+    bool Contains(double aValue) const { return aValue >= Min && aValue <= Max; }  // false for NaN
+};
+constexpr TSettingRange ToleranceDistanceRange{0.0, 100.0};  // mm
+constexpr TSettingRange ToleranceAngleRange{0.0, 180.0};     // degrees
+constexpr TSettingRange SegmentSizeRange{0.01, 10.0};        // mm, kept to two decimals
+constexpr TSettingRange StrainMaxRangeRange{0.1, 180.0};     // degrees, kept to one decimal
 // Segment sizes above this (mm) are taken as unreadable.
-constexpr double MaxSegmentSize = 10.0;
+constexpr double MaxSegmentSize = SegmentSizeRange.Max;
+// The window placement's left and top lie within +-WindowCoordinateLimit,
+// its width and height within 1 .. WindowCoordinateLimit pixels.
+constexpr int WindowCoordinateLimit = 100000;
 
 // The run-time settings with their start values.
 struct TSettings {
@@ -52,7 +67,8 @@ struct TSettings {
 struct TWindowPlacement {
     bool Maximized = false;
     // Left, top, width and height as far as they read, in that order; a
-    // width or height below 1 counts as unreadable.
+    // value outside its range (see WindowCoordinateLimit) counts as
+    // unreadable.
     std::vector<int> Values;
     // Maximised, or all four values read: the placement is remembered.
     bool Complete() const { return Maximized || Values.size() == 4; }
@@ -63,15 +79,17 @@ TWindowPlacement ParseWindowPlacement(std::string_view aText);
 std::string WindowPlacementText(bool aRemember, bool aMaximized, int aLeft, int aTop, int aWidth, int aHeight);
 
 // Reads the settings file's keys over aSettings, section by section in the
-// order General, Calculation, Wire, View, Engagement, so that later keys see
-// earlier results. Unreadable numbers and out-of-range indices fall back as the
-// settings file's rules say; RememberWindowRect follows the placement read.
-// Returns that placement for the window to apply.
+// order General, Calculation, Wire, View, Engagement, Tooth, so that later
+// keys see earlier results. Unreadable numbers, numbers outside their ranges
+// and out-of-range indices fall back as the settings file's rules say;
+// RememberWindowRect follows the placement read. Returns that placement for
+// the window to apply.
 TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& aSettings);
 
 // Writes every key, sections in the order Calculation, Wire, View, General,
-// Engagement, Tooth.
-// Other keys of the document (such as "Version") stay.
+// Engagement, Tooth. Other keys of the document (such as "Version") stay. A
+// value outside its range is written as its default, so the file never holds
+// a value that would not read back.
 void WriteSettings(TIniFile& aIni, const TSettings& aSettings, std::string_view aWindowPlacement);
 
 // The settings file's "Version" in section General, empty when the file is

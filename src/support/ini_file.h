@@ -6,29 +6,54 @@
 // document is changed and written back. Writing goes to a temporary file in
 // the same folder that is then renamed over the original, so a file is never
 // left half-written.
+//
+// Lookups go through hash tables of the section names and of their keys, so
+// reading or writing a document of n keys takes time linear in n.
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvik {
 
+// How loading a file went.
+enum class TIniLoad {
+    Loaded,      // read
+    Missing,     // nothing there: an empty document
+    Unreadable,  // something is there that cannot be read as a document
+};
+
 class TIniFile {
 public:
-    TIniFile() = default;
+    TIniFile();
 
-    // Reads the document from a file. A missing or unreadable file, one that
-    // is not a regular file, or one larger than 16 MiB gives an empty document
-    // (and false). A leading UTF-8 byte order mark is skipped.
-    bool Load(const std::string& aFileName);
-    // Parses a document from text (either line end).
+    // Reads the document from a file. A missing file gives an empty document.
+    // One that cannot be read, is not a regular file, or is larger than
+    // MaxFileSize also gives an empty document, and says so.
+    TIniLoad LoadFile(const std::string& aFileName);
+    // As LoadFile; true only when the file was read.
+    bool Load(const std::string& aFileName) { return LoadFile(aFileName) == TIniLoad::Loaded; }
+    // Loads the document that a save is about to change. A missing file
+    // gives an empty document; one that is there but cannot be read throws
+    // TFileError("Unable to write to <aFileName>: it cannot be read, and its
+    // other contents would be lost"), because writing it would drop them.
+    void LoadForUpdate(const std::string& aFileName);
+    // Parses a document from text. Lines end in "\r\n", "\n" or "\r" alone;
+    // byte order marks at the start are skipped (one is written back).
     void Parse(std::string_view text);
     // The document as text, lines ended by "\r\n".
     std::string Text() const;
     // Writes the document through a temporary file renamed over aFileName.
-    // Throws TFileError("Unable to write to <aFileName>") when that fails; the
-    // old file is then left as it was.
+    // A symbolic link is written through: the file it leads to is replaced.
+    // Throws TFileError("Unable to write to <aFileName>") when that fails,
+    // and with ": the file is read-only" added when the file has no write
+    // permission (by its mode bits, whoever runs the program); the old file
+    // is then left as it was.
     void Save(const std::string& aFileName) const;
 
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
@@ -53,15 +78,58 @@ public:
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> KeyNames(std::string_view section) const;
 
+    // Files larger than this (16 MiB) are not documents of ours.
+    static constexpr std::size_t MaxFileSize = 16u * 1024u * 1024u;
+
 private:
-    struct Line {
-        std::string text;     // the line as read or written
-        std::string section;  // for a section header: its name
-        std::string key;      // for a key line: its name (trimmed)
-        std::string value;    // for a key line: its value (trimmed)
-        enum Kind { Other, Section, Key } kind = Other;
+    struct TLine {
+        std::string text;  // the line as read or written
+        // For a key line: where its name and its value (both trimmed) lie
+        // in the text; a key's name is never empty.
+        std::uint32_t keyAt = 0, keyLength = 0, valueAt = 0, valueLength = 0;
+        bool IsKey() const { return keyLength > 0; }
+        std::string_view Key() const { return std::string_view(text).substr(keyAt, keyLength); }
+        std::string_view Value() const { return std::string_view(text).substr(valueAt, valueLength); }
     };
-    std::vector<Line> FLines;
+    // A section header and the lines up to the next one. The first section
+    // holds the lines before any header and has no name.
+    struct TNameIndex;
+    struct TSection {
+        std::string name;    // trimmed
+        std::string header;  // the header line as read or written
+        std::vector<TLine> lines;
+        std::size_t endOfKeys = 0;        // index after the last key line: where a new key goes
+        TNameIndex* named = nullptr;      // the index of its name; none for the first section
+    };
+    // The keys of all sections of one name, the first of each name only: an
+    // open addressing table of (hash, section, line) kept at most half full.
+    struct TSlot {
+        std::uint32_t hash = 0;
+        std::uint32_t line = 0;  // index in the section's lines
+        TSection* section = nullptr;  // null: a free slot
+    };
+    struct TNameIndex {
+        std::vector<TSection*> sections;  // in document order
+        std::vector<TSlot> table;         // a power of two long
+        std::size_t count = 0;
+    };
+
+    void Clear();
+    TSection& AddSection(std::string aName, std::string aHeader);
+    // A line of text, with its key and value found when it is a key line.
+    static TLine MakeLine(std::string aText);
+    static void AddLine(TSection& aSection, TLine aLine);
+    static void IndexKey(TSection& aSection, std::size_t aLine);
+    const TNameIndex* Named(std::string_view section) const;
+    const TLine* Find(std::string_view section, std::string_view key) const;
+    static const TSlot* FindSlot(const TNameIndex& aIndex, std::string_view aKey, std::uint32_t aHash);
+
+    // Sections keep their place in memory while the list changes, so the
+    // name index can point at them.
+    std::vector<std::unique_ptr<TSection>> FSections;
+    // Lower-case section name -> its sections and their keys.
+    std::unordered_map<std::string, TNameIndex> FByName;
+    bool FByteOrderMark = false;
 };
 
 }  // namespace torvik

@@ -3,6 +3,7 @@
 #include "support/numbers.h"
 
 #include "support/errors.h"
+#include "support/text_utils.h"
 
 #include <charconv>
 #include <climits>
@@ -226,7 +227,7 @@ double ParseFileNumber(std::string_view text)
 {
     double value = 0;
     if (!TryParseFileNumber(text, value))
-        throw std::invalid_argument("'" + std::string(text) + "' is not a valid floating point value");
+        throw std::invalid_argument(QuotedValue(text) + " is not a valid floating point value");
     return value;
 }
 

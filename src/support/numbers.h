@@ -26,7 +26,8 @@ std::string FormatMask(double v, std::string_view mask);
 bool TryParseFileNumber(std::string_view text, double& out);
 
 // As TryParseFileNumber; throws std::invalid_argument with the text
-// "'<text>' is not a valid floating point value" on failure.
+// "'<text>' is not a valid floating point value" on failure, the text quoted
+// as QuotedValue does (short, control characters escaped).
 double ParseFileNumber(std::string_view text);
 
 // Parses an integer as INI files hold them: surrounding blanks, an optional

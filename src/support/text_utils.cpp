@@ -1,4 +1,4 @@
-// Quote stripping and quoted splitting of texts.
+// Quote stripping, quoted splitting and quoting of file values for messages.
 
 #include "support/text_utils.h"
 
@@ -39,6 +39,94 @@ std::vector<std::string> SplitQuoted(std::string_view text, std::string_view sep
     }
     if (!rest.empty()) items.push_back(StripQuotes(rest, '"'));
     return items;
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence at text[i] and its code
+// point; 0 when the bytes there are not UTF-8 (overlong forms and
+// surrogates included).
+size_t Utf8Sequence(std::string_view text, size_t i, char32_t& code)
+{
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    // The sequence's length from its lead byte, and the least code point
+    // that needs that many bytes.
+    size_t length = 0;
+    char32_t min = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        min = 0x80;
+        code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        min = 0x800;
+        code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        min = 0x10000;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+// Characters that move the cursor, end a line or turn the writing direction.
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+void AppendHex(std::string& out, unsigned value, int digits)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+}
+
+}  // namespace
+
+std::string QuotedValue(std::string_view text, std::size_t aMaxChars)
+{
+    std::string out = "'";
+    size_t i = 0;
+    for (size_t chars = 0; i < text.size() && chars < aMaxChars; ++chars) {
+        char32_t code = 0;
+        const size_t length = Utf8Sequence(text, i, code);
+        if (length == 0) {
+            out += "\\x";
+            AppendHex(out, static_cast<unsigned char>(text[i]), 2);
+            ++i;
+            continue;
+        }
+        if (code == '\t') {
+            out += "\\t";
+        } else if (code == '\r') {
+            out += "\\r";
+        } else if (code == '\n') {
+            out += "\\n";
+        } else if (IsControl(code)) {
+            out += code < 0x80 ? "\\x" : "\\u";
+            AppendHex(out, static_cast<unsigned>(code), code < 0x80 ? 2 : 4);
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    if (i < text.size()) out += "...";
+    out += "'";
+    return out;
 }
 
 }  // namespace torvik

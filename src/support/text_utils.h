@@ -1,7 +1,9 @@
 #pragma once
-// Small text helpers: stripping quote characters from the ends of a text and
-// splitting a text at a separator while keeping double-quoted items whole.
+// Small text helpers: stripping quote characters from the ends of a text,
+// splitting a text at a separator while keeping double-quoted items whole,
+// and quoting a value of a file in a message.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,5 +22,13 @@ std::string StripQuotes(std::string_view text, char quote);
 // more than one character are not fully supported; an empty separator
 // leaves the text whole.
 std::vector<std::string> SplitQuoted(std::string_view text, std::string_view separator);
+
+// A value read from a file, quoted for a message: in single quotes, at most
+// aMaxChars characters of it followed by "..." when there are more, control
+// characters (tab, CR, LF as \t, \r, \n, others as \xNN or \uNNNN, line
+// separators and bidirectional overrides included) and bytes that are not
+// UTF-8 (as \xNN) escaped, so that a message stays short, one line, and
+// shows what the file holds.
+std::string QuotedValue(std::string_view text, std::size_t aMaxChars = 60);
 
 }  // namespace torvik

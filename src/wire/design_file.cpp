@@ -1,6 +1,7 @@
 #include "wire/design_file.h"
 
 #include <cmath>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -8,7 +9,9 @@
 #include "support/errors.h"
 #include "support/ini_file.h"
 #include "support/numbers.h"
+#include "support/text_utils.h"
 #include "wire/bracket.h"
+#include "wire/design.h"
 #include "wire/wire.h"
 
 namespace torvik {
@@ -19,13 +22,29 @@ const char* const kWireSection = "Wire";
 // wire's first segment has the segment size in force), but its bend turns
 // everything after it, so a wire bent there is written with this key too.
 const char* const kFirstBendKey = "First Bend";
+const char* const kLeftSection = "Left Bracket";
+const char* const kRightSection = "Right Bracket";
 
 std::string SegKey(int i) { return "Seg " + std::to_string(i); }
 
 // A readable but absurd bend, by more turns than anyone could make, would
 // only overflow the drawing later.
 void CheckAngle(double aAngle, const std::string& aText) {
-    if (std::abs(aAngle) > MaxFileBend) throw std::runtime_error("'" + aText + "' is not a valid segment angle");
+    if (std::abs(aAngle) > MaxFileBend) throw std::runtime_error(QuotedValue(aText) + " is not a valid segment angle");
+}
+
+// Reads one segment value "angle, length"; throws with the reason.
+void ReadSegment(const std::string& value, double& length, double& angle) {
+    const auto comma = value.find(", ");
+    const std::string angleText = comma == std::string::npos ? std::string() : value.substr(0, comma);
+    const std::string lengthText = comma == std::string::npos ? value : value.substr(comma + 2);
+    length = ParseFileNumber(lengthText) / 20;
+    angle = ParseFileNumber(angleText);
+    // A readable but absurd segment, longer than the design area many times
+    // over, would only overflow the drawing later.
+    if (length < 0 || length > 10000)
+        throw std::runtime_error(QuotedValue(lengthText) + " is not a valid segment length");
+    CheckAngle(angle, angleText);
 }
 }  // namespace
 
@@ -40,28 +59,36 @@ void TWire::SaveToIni(TIniFile& aIni) {
     }
 }
 
-void TWire::ReadFromIni(const TIniFile& aIni) {
+void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
     const int n = aIni.ReadInteger(kWireSection, "Segments", 0);
     if (n > MaxFileSegments)
-        throw std::runtime_error("The design declares " + std::to_string(n) + " segments; at most " +
+        throw std::runtime_error("Segments: the design declares " + std::to_string(n) + " segments; at most " +
                                  std::to_string(MaxFileSegments) + " can be read");
     if (const std::optional<std::string> text = aIni.Read(kWireSection, kFirstBendKey)) {
-        const double bend = ParseFileNumber(*text);
-        CheckAngle(bend, *text);
-        BendSeg(0, bend - FSegments.front().angle);
+        try {
+            const double bend = ParseFileNumber(*text);
+            CheckAngle(bend, *text);
+            BendSeg(0, bend - FSegments.front().angle);
+        } catch (const std::exception& e) {
+            throw std::runtime_error(std::string(kFirstBendKey) + ": " + e.what());
+        }
     }
+    if (n > 0) FSegments.reserve(FSegments.size() + static_cast<std::size_t>(n));
+    double total = 0;
     for (int i = 1; i <= n; ++i) {
-        const std::string value = aIni.ReadString(kWireSection, SegKey(i), "0.000000, 0.25");
-        const auto comma = value.find(", ");
-        const std::string angleText = comma == std::string::npos ? std::string() : value.substr(0, comma);
-        const std::string lengthText = comma == std::string::npos ? value : value.substr(comma + 2);
-        const double length = ParseFileNumber(lengthText) / 20;
-        const double angle = ParseFileNumber(angleText);
-        // A readable but absurd segment, longer than the design area many
-        // times over, would only overflow the drawing later.
-        if (length < 0 || length > 10000)
-            throw std::runtime_error("'" + lengthText + "' is not a valid segment length");
-        CheckAngle(angle, angleText);
+        const std::string key = SegKey(i);
+        const std::optional<std::string> value = aIni.Read(kWireSection, key);
+        if (!value && aMissing) aMissing->push_back(i);
+        double length = 0, angle = 0;
+        try {
+            ReadSegment(value ? *value : "0.000000, 0.25", length, angle);
+        } catch (const std::exception& e) {
+            throw std::runtime_error(key + ": " + e.what());
+        }
+        total += length;
+        if (total > MaxFileWireLength)
+            throw std::runtime_error(key + ": the wire would be longer than " + FormatMask(MaxFileWireLength, "0") +
+                                     " mm");
         AddSeg(length, angle);
     }
     dirty = false;
@@ -69,7 +96,7 @@ void TWire::ReadFromIni(const TIniFile& aIni) {
 
 void TWire::SaveToFile(const std::string& aFileName) {
     TIniFile ini;
-    ini.Load(aFileName);
+    ini.LoadForUpdate(aFileName);
     SaveToIni(ini);
     ini.Save(aFileName);
     dirty = false;
@@ -97,7 +124,8 @@ void TBracket::ReadFromIni(const TIniFile& aIni) {
         if (!TryParseFileNumber(text, v)) return;
         // A readable but absurd position could never be drawn; it is refused
         // before the bracket changes.
-        if (std::abs(v / 20) > MaxFilePosition) throw std::runtime_error("'" + text + "' is not a valid bracket position");
+        if (std::abs(v / 20) > MaxFilePosition)
+            throw std::runtime_error(Name + " " + key + ": " + QuotedValue(text) + " is not a valid bracket position");
         target = v / 20;
     };
     position("X", x);
@@ -114,7 +142,7 @@ void TBracket::ReadFromIni(const TIniFile& aIni) {
 
 void TBracket::SaveToFile(const std::string& aFileName) const {
     TIniFile ini;
-    ini.Load(aFileName);
+    ini.LoadForUpdate(aFileName);
     SaveToIni(ini);
     ini.Save(aFileName);
 }
@@ -125,9 +153,15 @@ void TBracket::ReadFromFile(const std::string& aFileName) {
     ReadFromIni(ini);
 }
 
+bool IsDesign(const TIniFile& aIni) {
+    return aIni.SectionExists(kWireSection) || aIni.SectionExists(kLeftSection) || aIni.SectionExists(kRightSection);
+}
+
 void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight) {
     TIniFile ini;
-    ini.Load(aFileName);
+    // The file's other sections are kept; a file that is there but cannot
+    // be read is refused rather than replaced by our sections alone.
+    ini.LoadForUpdate(aFileName);
     aWire.SaveToIni(ini);
     aLeft.SaveToIni(ini);
     aRight.SaveToIni(ini);
@@ -135,27 +169,50 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
     aWire.dirty = false;
 }
 
-void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight) {
-    TIniFile ini;
-    // A missing file is an empty design; one that is there but cannot be
-    // read (a folder, a file far too large for a design) is an error rather
-    // than an empty design that a later save would write over it.
-    std::error_code ec;
-    if (!ini.Load(aFileName) && std::filesystem::exists(aFileName, ec))
-        throw TFileError("Unable to read " + aFileName);
+void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& aRight, TDesignReadNotes* aNotes) {
     const auto attach = [&] {
         aWire.SetDirection(aLeft.Direction() - Pi);
         aWire.SetOrigin(aLeft.Origin());
     };
     try {
-        aLeft.ReadFromIni(ini);
-        aRight.ReadFromIni(ini);
-        aWire.ReadFromIni(ini);
+        aLeft.ReadFromIni(aIni);
+        aRight.ReadFromIni(aIni);
+        aWire.ReadFromIni(aIni, aNotes ? &aNotes->MissingSegments : nullptr);
     } catch (...) {
         attach();
         throw;
     }
     attach();
+}
+
+void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight,
+                TDesignReadNotes* aNotes) {
+    TIniFile ini;
+    switch (ini.LoadFile(aFileName)) {
+        case TIniLoad::Missing: break;  // an empty design
+        case TIniLoad::Unreadable:
+            // Something that is there but cannot be read (a folder, a file far
+            // too large for a design) is an error rather than an empty design
+            // that a later save would write over it.
+            throw TFileError("Unable to read " + aFileName);
+        case TIniLoad::Loaded:
+            // Nor is a file without any design section taken for an empty design.
+            if (!IsDesign(ini)) throw TFileError(aFileName + " is not a Torvik design");
+            break;
+    }
+    try {
+        ReadDesign(ini, aWire, aLeft, aRight, aNotes);
+    } catch (const std::exception& e) {
+        throw TFileError(aFileName + ": " + e.what());
+    }
+}
+
+std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmentSize, const TWireStock& aStock,
+                                    TDesignReadNotes* aNotes) {
+    auto design = std::make_unique<TDesign>(aSegmentSize, aStock);
+    ReadDesign(aFileName, *design->CurrentWire, design->LeftBracket, design->RightBracket, aNotes);
+    design->AttachToBrackets();
+    return design;
 }
 
 }  // namespace torvik

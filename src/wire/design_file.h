@@ -4,26 +4,59 @@
 // angulation. Lengths and coordinates are stored in twentieths of a
 // millimetre, angles in radians.
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "wire/materials.h"
 
 namespace torvik {
 
 class TWire;
 class TBracket;
+class TIniFile;
+struct TDesign;
+
+// What a read let pass that a reader may want to mention.
+struct TDesignReadNotes {
+    // The indices i whose key "Seg i" was missing; each of those segments
+    // was read as a straight one of 0.0125 mm.
+    std::vector<int> MissingSegments;
+};
+
+// Whether a document holds a design: a section "Wire", "Left Bracket" or
+// "Right Bracket".
+bool IsDesign(const TIniFile& aIni);
 
 // Writes the wire and both brackets into aFileName in one go, keeping any
 // other sections of an existing file. The file is replaced atomically: a
-// failed write throws TFileError("Unable to write to <name>") and leaves the
-// old file as it was. Clears the wire's dirty flag on success.
+// failed write throws TFileError("Unable to write to <name>...") and leaves
+// the old file as it was. A file that is there but cannot be read is not
+// replaced (its other sections would be lost), nor is a read-only one.
+// Clears the wire's dirty flag on success.
 void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight);
 
 // Reads the left bracket, the right bracket, then the wire's segments (the
 // wire must hold only its first segment), and re-attaches the wire to the
 // left bracket: direction of the bracket minus pi, start at its origin.
-// A missing file reads as an empty design; one that exists but cannot be
-// read throws TFileError("Unable to read <name>") before anything changes.
-// A bad segment throws, leaving the brackets and the segments read before it
-// in place; so does an absurd bracket position, before that bracket changes.
-void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight);
+// A missing file reads as an empty design. One that exists but cannot be
+// read throws TFileError("Unable to read <name>"), and one that holds no
+// design section TFileError("<name> is not a Torvik design"), before
+// anything changes. A bad segment throws "<name>: Seg i: ...", leaving the
+// brackets and the segments read before it in place; so does an absurd
+// bracket position ("<name>: Right Bracket Y: ..."), before that bracket
+// changes.
+void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight,
+                TDesignReadNotes* aNotes = nullptr);
+// The same from a parsed document; its errors name the key but no file.
+void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& aRight,
+                TDesignReadNotes* aNotes = nullptr);
+
+// Reads aFileName into a new design whose first segment is aSegmentSize
+// long and whose segments take aStock. The design is returned only when the
+// whole file was read; any failure throws as ReadDesign does, so a caller
+// that keeps its open design until then never loses it to a bad file.
+std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmentSize, const TWireStock& aStock,
+                                    TDesignReadNotes* aNotes = nullptr);
 
 }  // namespace torvik

@@ -48,11 +48,17 @@ void SplitNamed(std::string_view text, std::string& name, std::string_view& rest
 
 }  // namespace
 
+bool ModulusInRange(double aModulus) { return aModulus >= 1 && aModulus <= 1e7; }
+
+bool CrossDimensionInRange(double aDimension, bool aSecond) {
+    return (aDimension >= 0.01 && aDimension <= 100) || (aSecond && aDimension == 0);
+}
+
 TWireMaterial ParseMaterialText(std::string_view text) {
     TWireMaterial result;
     std::string_view rest;
     SplitNamed(text, result.Name, rest);
-    if (!TryParseFileNumber(rest, result.Modulus)) result.Modulus = 100000;
+    if (!TryParseFileNumber(rest, result.Modulus) || !ModulusInRange(result.Modulus)) result.Modulus = FallbackModulus;
     return result;
 }
 
@@ -63,8 +69,10 @@ TWireSize ParseCrossSectionText(std::string_view text) {
     const auto x = rest.find(" x ");
     const std::string_view a = x == std::string_view::npos ? rest : rest.substr(0, x);
     const std::string_view b = x == std::string_view::npos ? std::string_view{} : rest.substr(x + 3);
-    if (!TryParseFileNumber(a, result.CrossA)) result.CrossA = 4;
-    if (!TryParseFileNumber(b, result.CrossB)) result.CrossB = 4;
+    if (!TryParseFileNumber(a, result.CrossA) || !CrossDimensionInRange(result.CrossA, false))
+        result.CrossA = FallbackCrossDimension;
+    if (!TryParseFileNumber(b, result.CrossB) || !CrossDimensionInRange(result.CrossB, true))
+        result.CrossB = FallbackCrossDimension;
     return result;
 }
 

@@ -33,12 +33,24 @@ std::string MaterialText(const TWireMaterial& aMaterial);
 // "0.016 x 0.022, 4.064 x 5.588"
 std::string CrossSectionText(const TWireSize& aSize);
 
+// The moduli (N/mm^2) and cross-section dimensions (tenths of a mm) that a
+// text may give: 1 .. 10^7, and 0.01 .. 100 (or exactly 0 for the second
+// dimension of a round wire). Values outside would overflow the mechanics
+// or the drawing; they count as unreadable and take the fallbacks below.
+// The ranges hold whole numbers and three decimals at their ends, so any
+// value inside them is written as text that reads back inside them.
+constexpr double FallbackModulus = 100000;
+constexpr double FallbackCrossDimension = 4;
+bool ModulusInRange(double aModulus);
+bool CrossDimensionInRange(double aDimension, bool aSecond);
+
 // Reads a material text: the name before the first ", " (empty without one),
 // the modulus after it (after the first character without one); a modulus
-// that does not read becomes 100000.
+// that does not read, or lies outside its range, becomes 100000.
 TWireMaterial ParseMaterialText(std::string_view text);
 // Reads a cross-section text: the name before the first ", ", then the two
-// dimensions around the first " x "; a dimension that does not read becomes 4.
+// dimensions around the first " x "; a dimension that does not read, or lies
+// outside its range, becomes 4.
 TWireSize ParseCrossSectionText(std::string_view text);
 
 // The entry whose name equals aName exactly (the last one when several do),

@@ -28,6 +28,10 @@ constexpr int MaxFileSegments = 100000;
 // The largest bend at a node, in radians, that a design file may hold (some
 // 160 turns); a larger one is refused on reading.
 constexpr double MaxFileBend = 1000;
+// The longest wire (mm) a design file may hold: a thousand times the design
+// area's width. Beyond it the drawing's coordinates would overflow, so a
+// longer one is refused as absurd.
+constexpr double MaxFileWireLength = 100000;
 
 class TWire {
 public:
@@ -93,9 +97,10 @@ public:
     void Redo();
     void UndoLevelChanged(int aUndoLevels);
 
-    // Design file section "Wire".
+    // Design file section "Wire". Reading appends the stored segments; the
+    // indices of missing segment keys go to aMissing when given.
     void SaveToIni(TIniFile& aIni);
-    void ReadFromIni(const TIniFile& aIni);
+    void ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing = nullptr);
     void SaveToFile(const std::string& aFileName);
     void ReadFromFile(const std::string& aFileName);
 

@@ -110,4 +110,11 @@ TEST(CliOptions, RejectsBadInput) {
         for (const auto& a : args) joined += "[" + a + "]";
         EXPECT_THROW(ParseOptions(args), TUsageError) << joined;
     }
+    // A value echoed in a message is short and stays on one line.
+    try {
+        ParseOptions({"a.tvk", "--modulus", "\r\x1B[2K" + std::string(100000, '9') + "x"});
+        ADD_FAILURE() << "accepted";
+    } catch (const TUsageError& e) {
+        EXPECT_EQ(std::string(e.what()), "--modulus: '\\r\\x1B[2K" + std::string(55, '9') + "...' is not a number");
+    }
 }

@@ -268,3 +268,41 @@ TEST_F(CliRun, OpensDesignsWithTheChosenStockAndReportsErrors) {
     EXPECT_EQ(ExitStatus(report), 1);
     EXPECT_EQ(FormatJson(report).find("division"), std::string::npos);  // the JSON keeps to its fields
 }
+
+TEST_F(CliRun, WarnsWhenASegmentKeyIsMissingAndNamesTheBadKey) {
+    // The L-shaped design with one segment key taken out: that segment is
+    // read as a straight one of 0.0125 mm, which changes the result, so the
+    // run says so on stderr (and still runs).
+    const std::string good = WriteL("l.tvk", 0.1, 0);
+    std::ifstream in(good);
+    std::string text, line;
+    while (std::getline(in, line))
+        if (line.rfind("Seg 7=", 0) != 0) text += line + "\n";
+    const std::string holed = Write("holed.tvk", text);
+
+    const TOutput r = RunProgram("'" + holed + "'");
+    EXPECT_EQ(r.text.rfind("torvik-activate: warning: " + holed + ": the key \"Seg 7\" is missing; a straight "
+                           "segment of 0.0125 mm is used in its place\n",
+                           0),
+              0u)
+        << r.text;
+    EXPECT_NE(r.text.find("Right bracket:"), std::string::npos) << r.text;
+    EXPECT_EQ(RunProgram("'" + good + "'").text.find("warning"), std::string::npos);
+    // Only stderr carries it: the report on stdout stays what it was.
+    std::string json;
+    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' '" + holed + "' --format json 2>/dev/null";
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buf[4096];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) json.append(buf, n);
+        pclose(pipe);
+    }
+    EXPECT_EQ(json.rfind("{", 0), 0u) << json;
+    EXPECT_EQ(json.find("warning"), std::string::npos) << json;
+
+    // A bad value: the message names the file and the key, on one line.
+    const std::string bad = Write("bad.tvk", "[Wire]\nSegments=2\nSeg 1=0, 5\nSeg 2=abc, 5.00\n");
+    const TOutput b = RunProgram("'" + bad + "'");
+    EXPECT_EQ(b.status, 2);
+    EXPECT_EQ(b.text, "torvik-activate: " + bad + ": Seg 2: 'abc' is not a valid floating point value\n");
+}

@@ -119,30 +119,6 @@ TEST_F(TFileCommandsTest, AskAndSaveAnswers) {
     EXPECT_EQ(FDialogs->Of("ask").size(), asked);
 }
 
-TEST_F(TFileCommandsTest, FailedOpenLeavesTheDesignUntitled) {
-    TMainForm& form = Start();
-    const QString file = WriteLoop("broken.tvk");
-    TIniFile ini;
-    ASSERT_TRUE(ini.Load(file.toStdString()));
-    ini.WriteString("Wire", "Seg 30", "0.000000, ten");
-    ini.Save(file.toStdString());
-    const QString before = ReadText(file);
-
-    Open(file);
-    const auto errors = FDialogs->Of("error");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].title, "Torvik");
-    EXPECT_EQ(errors[0].text, "'ten' is not a valid floating point value.");
-    // Segments read before the bad one stay, but under no name.
-    EXPECT_EQ(form.Design().CurrentWire->Count(), 30);
-    EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
-    EXPECT_TRUE(form.CurrentFileName().isEmpty());
-    // So Save asks for a name instead of overwriting the file.
-    Trigger("ActionFileSave");
-    EXPECT_EQ(FDialogs->Of("save").size(), 1u);
-    EXPECT_EQ(ReadText(file), before);
-}
-
 TEST_F(TFileCommandsTest, SaveAfterTheFileWasDeleted) {
     TMainForm& form = Start();
     const QString file = WriteLoop("gone.tvk");

@@ -145,7 +145,8 @@ TEST_F(TMainWindowTest, UnwritableSettingsStillClose) {
     EXPECT_TRUE(form.close());
     const auto errors = FDialogs->Of("error");
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].text, "Could not save preferences to INI file.");
+    EXPECT_EQ(errors[0].text,
+              "Could not save preferences to INI file.\nUnable to write to " + SettingsFile() + ".");
     FForm.reset();
 }
 

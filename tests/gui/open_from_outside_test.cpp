@@ -104,7 +104,7 @@ TEST_F(TOpenFromOutsideTest, UnreadableDesignOnTheCommandLineGivesTheUsualErrorA
     ini.Save(broken.toStdString());
     TMainForm& form = StartWith({broken});
     ASSERT_EQ(FDialogs->Of("error").size(), 1u);
-    EXPECT_EQ(FDialogs->Of("error")[0].text, "'ten' is not a valid floating point value.");
+    EXPECT_EQ(FDialogs->Of("error")[0].text, broken + ": Seg 30: 'ten' is not a valid floating point value.");
     EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
     EXPECT_TRUE(form.CurrentFileName().isEmpty());
     FForm->close();

@@ -1,6 +1,7 @@
 // Protects the settings file: keys, formats, defaults, fallbacks, the window placement text and the first-start copy.
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include <unistd.h>
 
@@ -150,6 +151,79 @@ TEST(SettingsTest, UnreadableValuesFallBack) {
     ReadSettings(Parse("[Wire]\nSegment Size=10\n[Calculation]\nTarget=0\n"), t);
     EXPECT_DOUBLE_EQ(t.SegmentSize, 10);
     EXPECT_EQ(t.Activation.TargetMode, TargetPoint);
+}
+
+TEST(SettingsTest, NumbersOutsideTheirRangesFallBackAndWhatIsWrittenReadsBack) {
+    TSettings s;
+    const TWindowPlacement placement = ReadSettings(
+        Parse("[General]\nTorvik Rect=2147483647 10 500 400\n"
+              "[Calculation]\nTolerance Distance=-0.5\nTolerance Angle=1e308\n"
+              "[Wire]\nMaterial 0=Steel, 1e308\nMaterial 1=Soft, 0\nCross Section 0=0.016, 1e308 x 1e308\n"
+              "Cross Section 1=Round, 4.5 x 0\nCross Section 2=Flat, -1 x 0.001\nSegment Size=0.001\n"
+              "[View]\nStrain Max Range=0\n"),
+        s);
+    // A window position beyond any desktop would overflow the placement.
+    EXPECT_TRUE(placement.Values.empty());
+    EXPECT_FALSE(s.RememberWindowRect);
+    EXPECT_DOUBLE_EQ(s.Activation.ToleranceDistance, 0.1);
+    EXPECT_DOUBLE_EQ(s.Activation.ToleranceAngle, ToRadians(1));
+    EXPECT_EQ(s.MaterialTable[0].Name, "Steel");
+    EXPECT_DOUBLE_EQ(s.MaterialTable[0].Modulus, 100000);
+    EXPECT_DOUBLE_EQ(s.MaterialTable[1].Modulus, 100000);
+    EXPECT_EQ(s.CrossSectionTable[0].Name, "0.016");
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[0].CrossA, 4);
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[0].CrossB, 4);
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[1].CrossA, 4.5);
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[1].CrossB, 0);  // a round wire
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[2].CrossA, 4);
+    EXPECT_DOUBLE_EQ(s.CrossSectionTable[2].CrossB, 4);
+    EXPECT_DOUBLE_EQ(s.SegmentSize, 0.25);  // 0.001 mm could only be written as 0.00
+    EXPECT_DOUBLE_EQ(s.View.StrainMaxRange, ToRadians(2));
+    EXPECT_EQ(ParseWindowPlacement("10 10 2147483647 400").Values, (std::vector<int>{10, 10}));
+    EXPECT_EQ(ParseWindowPlacement("-2147483648 0 500 400").Values, (std::vector<int>{}));
+    EXPECT_TRUE(ParseWindowPlacement("-100000 100000 100000 1").Complete());
+
+    // Both ends of every range are written as text that reads back as the
+    // same setting.
+    for (const bool low : {true, false}) {
+        const auto end = [low](TSettingRange r) { return low ? r.Min : r.Max; };
+        TSettings w;
+        w.Activation.ToleranceDistance = end(ToleranceDistanceRange);
+        w.Activation.ToleranceAngle = ToRadians(end(ToleranceAngleRange));
+        w.SegmentSize = end(SegmentSizeRange);
+        w.View.StrainMaxRange = ToRadians(end(StrainMaxRangeRange));
+        w.MaterialTable[4].Modulus = low ? 1 : 1e7;
+        w.CrossSectionTable[7].CrossA = low ? 0.01 : 100;
+        w.CrossSectionTable[7].CrossB = low ? 0 : 100;
+        TIniFile ini;
+        WriteSettings(ini, w, "Default");
+        TSettings r;
+        ReadSettings(Parse(ini.Text()), r);
+        EXPECT_NEAR(r.Activation.ToleranceDistance, w.Activation.ToleranceDistance, 1e-12) << ini.Text();
+        EXPECT_NEAR(r.Activation.ToleranceAngle, w.Activation.ToleranceAngle, 1e-12) << ini.Text();
+        EXPECT_NEAR(r.SegmentSize, w.SegmentSize, 1e-12) << ini.Text();
+        EXPECT_NEAR(r.View.StrainMaxRange, w.View.StrainMaxRange, 1e-12) << ini.Text();
+        EXPECT_EQ(r.MaterialTable[4], w.MaterialTable[4]) << ini.Text();
+        EXPECT_EQ(r.CrossSectionTable[7], w.CrossSectionTable[7]) << ini.Text();
+    }
+
+    // Values outside their ranges in memory are written as their defaults,
+    // never as text that fails to write or to read back.
+    TSettings bad;
+    bad.Activation.ToleranceDistance = std::numeric_limits<double>::infinity();
+    bad.Activation.ToleranceAngle = std::numeric_limits<double>::quiet_NaN();
+    bad.SegmentSize = 0.001;
+    bad.View.StrainMaxRange = 1e308;
+    bad.MaterialTable[2].Modulus = -std::numeric_limits<double>::infinity();
+    bad.CrossSectionTable[3].CrossA = 1e308;
+    TIniFile ini;
+    ASSERT_NO_THROW(WriteSettings(ini, bad, "Default"));
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Distance", ""), "0.100");
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Angle", ""), "1.00");
+    EXPECT_EQ(ini.ReadString("Wire", "Segment Size", ""), "0.25");
+    EXPECT_EQ(ini.ReadString("View", "Strain Max Range", ""), "2.0");
+    EXPECT_EQ(ini.ReadString("Wire", "Material 2", ""), bad.MaterialTable[2].Name + ", 100000");
+    EXPECT_EQ(ini.ReadString("Wire", "Cross Section 3", ""), bad.CrossSectionTable[3].Name + ", 4.000 x 4.064");
 }
 
 TEST(SettingsTest, WindowPlacementVariants) {

@@ -1,4 +1,5 @@
-// Protects INI reading, in-place writing and atomic saving of design and settings files.
+// Protects INI reading (any line end, byte order marks, first key wins), in-place writing, loading that tells a
+// missing file from an unreadable one, and atomic saving that refuses read-only files and writes through links.
 
 #include "support/errors.h"
 #include "support/ini_file.h"
@@ -11,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvik {
 namespace {
@@ -214,6 +216,107 @@ TEST(IniFileLoad, RefusesWhatIsNotAnIniFile)
     WriteAll(bom, "\xEF\xBB\xBF[General]\nVersion=1.0.0.0\n");
     ASSERT_TRUE(ini.Load(bom.string()));
     EXPECT_EQ(ini.ReadString("General", "Version", ""), "1.0.0.0");
+}
+
+TEST(IniFileText, AnyLineEndAndByteOrderMarks)
+{
+    TIniFile ini;
+    ini.Parse("[A]\rx=1\r\ny=2\nz=3\r\r[B]\rk=\"v\"\r");
+    EXPECT_EQ(ini.ReadString("A", "x", ""), "1");
+    EXPECT_EQ(ini.ReadString("A", "y", ""), "2");
+    EXPECT_EQ(ini.ReadString("A", "z", ""), "3");  // no CR left inside a value
+    EXPECT_EQ(ini.ReadString("B", "k", ""), "\"v\"");
+    EXPECT_EQ(ini.Text(), "[A]\r\nx=1\r\ny=2\r\nz=3\r\n\r\n[B]\r\nk=\"v\"\r\n");
+
+    // However many marks the file starts with, one is written back.
+    ini.Parse("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=v\n");
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "v");
+    EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[S]\r\nk=v\r\n");
+    ini.Parse("[S]\nk=v\n");
+    EXPECT_EQ(ini.Text(), "[S]\r\nk=v\r\n");
+}
+
+TEST(IniFileRead, FirstOfDuplicateKeysAndSectionsCounts)
+{
+    TIniFile ini;
+    ini.Parse("k=before any section\n[S]\nk=1\nK=2\n[T]\nj=3\n[s]\nk=4\nm=5\n");
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "1");
+    EXPECT_EQ(ini.ReadString("S", "m", ""), "5");  // the second [s] is read too
+    EXPECT_FALSE(ini.Read("", "k").has_value());
+    EXPECT_EQ(ini.KeyNames("S"), (std::vector<std::string>{"k", "m"}));
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"S", "T"}));
+    // Writing replaces the key where reading finds it; a new key goes to the
+    // first section of the name.
+    ini.WriteString("s", "K", "10");
+    ini.WriteString("S", "n", "6");
+    EXPECT_EQ(ini.Text(), "k=before any section\r\n[S]\r\nK=10\r\nK=2\r\nn=6\r\n[T]\r\nj=3\r\n[s]\r\nk=4\r\nm=5\r\n");
+    // Erasing keeps comments in place; keys written afterwards land in order.
+    ini.Parse("[W]\na=1\n; note\n[X]\nb=2\n");
+    ini.EraseSection("w");
+    for (int i = 0; i < 3; ++i) ini.WriteInteger("W", "k" + std::to_string(i), i);
+    EXPECT_EQ(ini.Text(), "; note\r\n[X]\r\nb=2\r\n[W]\r\nk0=0\r\nk1=1\r\nk2=2\r\n");
+}
+
+TEST(IniFileLoad, TellsMissingFromUnreadable)
+{
+    TempFolder dir;
+    TIniFile ini;
+    EXPECT_EQ(ini.LoadFile((dir.path() / "none.ini").string()), TIniLoad::Missing);
+    EXPECT_EQ(ini.LoadFile((dir.path() / "none" / "deeper.ini").string()), TIniLoad::Missing);
+    EXPECT_EQ(ini.LoadFile(dir.path().string()), TIniLoad::Unreadable);
+    // A pipe is not read (reading it would wait for a writer).
+    const fs::path fifo = dir.path() / "pipe.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ini.LoadFile(fifo.string()), TIniLoad::Unreadable);
+
+    // Loading for an update: a missing file is an empty document; one that
+    // cannot be read is refused, since saving would drop its contents.
+    EXPECT_NO_THROW(ini.LoadForUpdate((dir.path() / "none.ini").string()));
+    const fs::path big = dir.path() / "big.ini";
+    WriteAll(big, "[Mine]\nk=v\n");
+    fs::resize_file(big, TIniFile::MaxFileSize + 1);
+    try {
+        ini.LoadForUpdate(big.string());
+        FAIL() << "no exception";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to " + big.string() + ": it cannot be read, and its other contents would be lost");
+    }
+    EXPECT_THROW(ini.LoadForUpdate(fifo.string()), TFileError);
+    if (::geteuid() != 0) {  // the administrator reads every file
+        const fs::path secret = dir.path() / "secret.ini";
+        WriteAll(secret, "[Mine]\nk=v\n");
+        fs::permissions(secret, fs::perms::owner_write);
+        EXPECT_EQ(ini.LoadFile(secret.string()), TIniLoad::Unreadable);
+        EXPECT_THROW(ini.LoadForUpdate(secret.string()), TFileError);
+    }
+}
+
+TEST(IniFileSave, RefusesReadOnlyFilesAndWritesThroughLinks)
+{
+    TempFolder dir;
+    TIniFile ini;
+    ini.WriteString("S", "k", "new");
+
+    const fs::path locked = dir.path() / "locked.ini";
+    WriteAll(locked, "[S]\nk=old\n");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        ini.Save(locked.string());
+        FAIL() << "no exception";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + locked.string() + ": the file is read-only");
+    }
+    EXPECT_EQ(ReadAll(locked), "[S]\nk=old\n");
+
+    const fs::path target = dir.path() / "target.ini";
+    WriteAll(target, "[S]\nk=old\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, dir.path() / "link.ini");
+    ini.Save((dir.path() / "link.ini").string());
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link.ini"));
+    EXPECT_EQ(ReadAll(target), "[S]\r\nk=new\r\n");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Protects design files: the exact text written, round trips, tolerant
-// reading of brackets, the errors of bad segments, and atomic writing.
+// reading of brackets, the errors of bad segments naming file and key, the
+// refusal of what is not a design, old line ends and byte order marks, and
+// saves that never replace what they cannot keep.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -170,12 +172,13 @@ TEST_F(DesignFileTest, TolerantReadingOfMissingAndBadValues) {
     EXPECT_EQ(e.CurrentWire->Count(), 3);
 }
 
-TEST_F(DesignFileTest, BadSegmentsFailWithTheirText) {
+TEST_F(DesignFileTest, BadSegmentsFailNamingTheFileAndTheKey) {
+    const std::string bad = Path("bad.tvk");
     const auto readError = [&](const std::string& text, int expectCount) {
-        Write(Path("bad.tvk"), text);
+        Write(bad, text);
         TDesign d(0.25, DefaultStock());
         try {
-            ReadDesign(Path("bad.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+            ReadDesign(bad, *d.CurrentWire, d.LeftBracket, d.RightBracket);
         } catch (const std::exception& e) {
             EXPECT_EQ(d.CurrentWire->Count(), expectCount) << text;
             EXPECT_EQ(d.CurrentWire->Origin(), d.LeftBracket.Origin());
@@ -183,21 +186,166 @@ TEST_F(DesignFileTest, BadSegmentsFailWithTheirText) {
         }
         return std::string("no error");
     };
-    EXPECT_EQ(readError("[Wire]\nSegments=3\nSeg 1=0, 5\nSeg 2=5\n", 2), "'' is not a valid floating point value");
-    EXPECT_EQ(readError("[Wire]\nSegments=2\nSeg 1=0.5, 5\nSeg 2=x, 5\n", 2), "'x' is not a valid floating point value");
-    EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, 1e999\n", 1), "'1e999' is not a valid floating point value");
-    EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, -5\n", 1), "'-5' is not a valid segment length");
+    EXPECT_EQ(readError("[Wire]\nSegments=3\nSeg 1=0, 5\nSeg 2=5\n", 2),
+              bad + ": Seg 2: '' is not a valid floating point value");
+    EXPECT_EQ(readError("[Wire]\nSegments=2\nSeg 1=0.5, 5\nSeg 2=abc, 5.00\n", 2),
+              bad + ": Seg 2: 'abc' is not a valid floating point value");
+    EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, 1e999\n", 1),
+              bad + ": Seg 1: '1e999' is not a valid floating point value");
+    EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=0, -5\n", 1), bad + ": Seg 1: '-5' is not a valid segment length");
+    // A wire far longer than anything that can be drawn.
+    std::string longWire = "[Wire]\nSegments=12\n";
+    for (int i = 1; i <= 12; ++i) longWire += "Seg " + std::to_string(i) + "=0, 200000\n";
+    EXPECT_EQ(readError(longWire, 11), bad + ": Seg 11: the wire would be longer than 100000 mm");
     // An absurd bracket position is refused before that bracket changes.
     EXPECT_EQ(readError("[Right Bracket]\nX=300\nY=1e12\n[Wire]\nSegments=1\n", 1),
-              "'1e12' is not a valid bracket position");
+              bad + ": Right Bracket Y: '1e12' is not a valid bracket position");
     {
         TDesign d(0.25, DefaultStock());
-        EXPECT_THROW(ReadDesign(Path("bad.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket), std::runtime_error);
+        EXPECT_THROW(ReadDesign(bad, *d.CurrentWire, d.LeftBracket, d.RightBracket), std::runtime_error);
         EXPECT_EQ(*d.RightBracket.Origin(), TPointReal(20, 10));
     }
     // An absurd count is refused before anything is read.
     const std::string huge = readError("[Wire]\nSegments=2000000000\n", 1);
+    EXPECT_EQ(huge.rfind(bad + ": Segments: ", 0), 0u) << huge;
     EXPECT_NE(huge.find("2000000000"), std::string::npos) << huge;
+
+    // A value is quoted short and on one line: a huge value, control
+    // characters and bytes that are not UTF-8 do not reach the message whole.
+    const std::string message = readError("[Wire]\nSegments=1\nSeg 1=0, " + std::string(1 << 20, '7') + "x\n", 1);
+    EXPECT_LT(message.size(), bad.size() + 120) << message;
+    EXPECT_NE(message.find(std::string(60, '7') + "...'"), std::string::npos) << message;
+    EXPECT_EQ(readError("[Wire]\nSegments=1\nSeg 1=\x1B[2J\xFF\t\x7F, 5\n", 1),
+              bad + ": Seg 1: '\\x1B[2J\\xFF\\t\\x7F' is not a valid floating point value");
+}
+
+TEST_F(DesignFileTest, WhatIsNotADesignIsRefusedAndLoadDesignIsAllOrNothing) {
+    const std::string text = Path("notes.tvk");
+    for (const std::string& content : {std::string(), std::string("just some text\nSegments=3\n"),
+                                       std::string("\x7F" "ELF\x02\x01\x01\0\0\0[\x03", 12),
+                                       std::string("[Other]\nSegments=2\n")}) {
+        Write(text, content);
+        TDesign d(0.25, DefaultStock());
+        d.CurrentWire->AddSeg(1, 0);
+        try {
+            ReadDesign(text, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+            ADD_FAILURE() << "read: " << content;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(std::string(e.what()), text + " is not a Torvik design");
+        }
+        EXPECT_EQ(d.CurrentWire->Count(), 2);  // nothing changed
+        EXPECT_EQ(Slurp(text), content);
+    }
+    // One design section is enough.
+    Write(text, "[Right Bracket]\nX=500\n");
+    auto design = LoadDesign(text, 0.25, DefaultStock());
+    EXPECT_EQ(design->RightBracket.Origin()->x, 25);
+    EXPECT_EQ(design->CurrentWire->Count(), 1);
+    EXPECT_EQ(design->RightForce.origin, design->RightBracket.Origin());
+    EXPECT_EQ(design->CurrentWire->Origin(), design->LeftBracket.Origin());
+
+    // A failure part-way gives no design at all.
+    Write(text, "[Wire]\nSegments=3\nSeg 1=0, 5\nSeg 2=abc, 5\n");
+    std::unique_ptr<TDesign> partial;
+    EXPECT_THROW(partial = LoadDesign(text, 0.25, DefaultStock()), TFileError);
+    EXPECT_EQ(partial, nullptr);
+
+    // Missing segment keys are read as short straight segments and noted.
+    Write(text, "[Wire]\nSegments=5\nSeg 1=0, 5\nSeg 4=0, 5\n");
+    TDesignReadNotes notes;
+    design = LoadDesign(text, 0.25, DefaultStock(), &notes);
+    EXPECT_EQ(design->CurrentWire->Count(), 6);
+    EXPECT_EQ(notes.MissingSegments, (std::vector<int>{2, 3, 5}));
+    EXPECT_EQ(design->CurrentWire->Segment(2).length, 0.0125);
+}
+
+TEST_F(DesignFileTest, OldLineEndsAndByteOrderMarksReadAndSaveBackTheSameDesign) {
+    // Lines ended by CR alone, as old Mac files have them.
+    Write(Path("cr.tvk"), "[Wire]\rSegments=2\rSeg 1=0.100000, 5.00\rSeg 2=0.000000, 4.00\r"
+                          "[Left Bracket]\rX=220\rY=200\rAngulation=3.141593\r");
+    auto cr = LoadDesign(Path("cr.tvk"), 0.25, DefaultStock());
+    ASSERT_EQ(cr->CurrentWire->Count(), 3);
+    EXPECT_EQ(cr->CurrentWire->Segment(1).angle, 0.1);
+    EXPECT_EQ(cr->CurrentWire->Segment(2).length, 0.2);
+    EXPECT_EQ(cr->LeftBracket.Origin()->x, 11);
+
+    // One or two byte order marks before the first section.
+    for (int marks = 1; marks <= 2; ++marks) {
+        const std::string bom = marks == 1 ? "\xEF\xBB\xBF" : "\xEF\xBB\xBF\xEF\xBB\xBF";
+        const std::string file = Path("bom" + std::to_string(marks) + ".tvk");
+        Write(file, bom + "[Wire]\r\nSegments=2\r\nSeg 1=0.100000, 5.00\r\nSeg 2=0.000000, 4.00\r\n"
+                          "[Left Bracket]\r\nX=220\r\n[Notes]\r\nmine=1\r\n");
+        auto d = LoadDesign(file, 0.25, DefaultStock());
+        ASSERT_EQ(d->CurrentWire->Count(), 3) << marks;
+        SaveDesign(file, *d->CurrentWire, d->LeftBracket, d->RightBracket);
+        const std::string saved = Slurp(file);
+        EXPECT_EQ(saved.rfind("\xEF\xBB\xBF[", 0), 0u) << saved;  // one mark, then the file as it was
+        EXPECT_EQ(saved.find("[Wire]"), saved.rfind("[Wire]")) << saved;
+        auto again = LoadDesign(file, 0.25, DefaultStock());
+        ASSERT_EQ(again->CurrentWire->Count(), 3) << saved;
+        EXPECT_EQ(again->CurrentWire->Segment(1).angle, 0.1);
+        EXPECT_EQ(again->LeftBracket.Origin()->x, 11);
+        TIniFile ini;
+        ASSERT_TRUE(ini.Load(file));
+        EXPECT_EQ(ini.ReadString("Notes", "mine", ""), "1");
+    }
+}
+
+TEST_F(DesignFileTest, SaveRefusesWhatItCannotKeepAndWritesThroughLinks) {
+    TDesign d(0.25, DefaultStock());
+    d.CurrentWire->AddSeg(1, 0);
+
+    // A file too large to be read as a design keeps all of its contents.
+    const std::string big = Path("big.tvk");
+    Write(big, "[Notes]\nmine=1\n");
+    fs::resize_file(big, TIniFile::MaxFileSize + 1);
+    try {
+        SaveDesign(big, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        ADD_FAILURE() << "saved";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to " + big + ": it cannot be read, and its other contents would be lost");
+    }
+    EXPECT_EQ(fs::file_size(big), TIniFile::MaxFileSize + 1);
+    EXPECT_TRUE(d.CurrentWire->dirty);
+
+    // A read-only file stays as it is, even for the administrator.
+    const std::string locked = Path("locked.tvk");
+    Write(locked, "[Wire]\nSegments=0\n");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        SaveDesign(locked, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        ADD_FAILURE() << "saved";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + locked + ": the file is read-only");
+    }
+    EXPECT_EQ(Slurp(locked), "[Wire]\nSegments=0\n");
+
+    // A link is written through: the link stays, the file it leads to changes.
+    fs::create_directories(dir / "real");
+    Write(Path("real/loop.tvk"), "[Notes]\nmine=1\n");
+    fs::create_symlink("real/loop.tvk", dir / "link.tvk");
+    SaveDesign(Path("link.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.tvk"));
+    auto through = LoadDesign(Path("real/loop.tvk"), 0.25, DefaultStock());
+    EXPECT_EQ(through->CurrentWire->Count(), 2);
+    EXPECT_NE(Slurp(Path("real/loop.tvk")).find("mine=1"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 1);
+    // Through a chain of links, and through a link whose file is not there yet.
+    fs::create_symlink(dir / "link.tvk", dir / "chain.tvk");
+    fs::create_symlink("real/new.tvk", dir / "dangling.tvk");
+    for (const char* name : {"chain.tvk", "dangling.tvk"}) {
+        d.CurrentWire->AddSeg(1, 0);
+        SaveDesign(Path(name), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        EXPECT_TRUE(fs::is_symlink(dir / name)) << name;
+        EXPECT_EQ(LoadDesign(Path(name), 0.25, DefaultStock())->CurrentWire->Count(), d.CurrentWire->Count());
+    }
+    EXPECT_TRUE(fs::is_regular_file(dir / "real" / "new.tvk"));
+    // A loop of links cannot be written.
+    fs::create_symlink("loop-b.tvk", dir / "loop-a.tvk");
+    fs::create_symlink("loop-a.tvk", dir / "loop-b.tvk");
+    EXPECT_THROW(SaveDesign(Path("loop-a.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket), TFileError);
+    EXPECT_TRUE(fs::is_symlink(dir / "loop-a.tvk"));
 }
 
 TEST_F(DesignFileTest, FailedWriteLeavesTheOldFile) {
