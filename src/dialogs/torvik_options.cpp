@@ -15,6 +15,7 @@
 #include "dialogs/radio_group.h"
 #include "dialogs/tooth_group.h"
 #include "qt/locale_numbers.h"
+#include "support/numbers.h"
 #include "tools/snapping.h"
 #include "wire/wire.h"
 
@@ -32,6 +33,12 @@ constexpr double SegmentSizes[] = {1.0, 0.5, 0.25};
 constexpr double ModulusFallback = 100000.0;
 constexpr double CrossFallback = 4.0;
 // Fallbacks on OK, taken silently.
+// A value in its mask, or with more decimals where the mask would show a
+// small value as zero, which OK would then take.
+QString ShownKeeping(double aValue, std::string_view aMask) {
+    return FormatLocal(aValue, MaskKeepingValue(aValue, aMask));
+}
+
 constexpr double TolDistFallback = 0.1;  // mm
 constexpr double TolAngleFallback = 1.0;  // degrees
 constexpr double FixedRangeFallback = 2.0;  // degrees
@@ -311,8 +318,8 @@ void TTorvikOptions::Load(TSettings& aSettings, TWire* aWire) {
     FViewF->setChecked((s.View.ViewFlags & ViewForcesBit) != 0);
     FViewM->setChecked((s.View.ViewFlags & ViewMomentsBit) != 0);
     FForcesOn->SetItemIndex((s.View.ViewFlags & ViewBracketForcesBit) != 0 ? 1 : 0);
-    FTolDist->setText(FormatLocal(s.Activation.ToleranceDistance, "0.000"));
-    FTolAngle->setText(FormatLocal(ToDegrees(s.Activation.ToleranceAngle), "0.00"));
+    FTolDist->setText(ShownKeeping(s.Activation.ToleranceDistance, "0.000"));
+    FTolAngle->setText(ShownKeeping(ToDegrees(s.Activation.ToleranceAngle), "0.00"));
     FAutoStop->setChecked(s.Activation.AutoStop);
     FWireInBracket->SetItemIndex(s.Activation.TargetMode);
     FToothGroup->Load(s.Tooth);
@@ -328,7 +335,7 @@ void TTorvikOptions::Load(TSettings& aSettings, TWire* aWire) {
         if (s.SegmentSize == SegmentSizes[i]) FSegSizeGroup->SetItemIndex(i);
     FAutoRange->setChecked(s.View.StrainAutoRange);
     FViewStrain->setChecked(s.View.ViewStrain);
-    FFixedRange->setText(FormatLocal(ToDegrees(s.View.StrainMaxRange), "0.0"));
+    FFixedRange->setText(ShownKeeping(ToDegrees(s.View.StrainMaxRange), "0.0"));
     FBestFitOnLoad->setChecked(s.BestFitOnOpen);
     SetIndexIfValid(FUndoLevelsCB, s.UndoLevels);
     FRememberRectCB->setChecked(s.RememberWindowRect);

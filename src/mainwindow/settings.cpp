@@ -54,7 +54,7 @@ double ReadReal(const TIniFile& aIni, const TRealKey& aKey) {
 // Writes the value with the key's mask; a value that would not read back
 // inside the range is written as the default instead.
 void WriteReal(TIniFile& aIni, const TRealKey& aKey, double aValue) {
-    std::string text = std::isfinite(aValue) ? FormatMask(aValue, aKey.Mask) : std::string();
+    std::string text = std::isfinite(aValue) ? FormatMask(aValue, MaskKeepingValue(aValue, aKey.Mask)) : std::string();
     double back = 0.0;
     if (!TryParseFileNumber(text, back) || !aKey.Range.Contains(back)) text = FormatMask(aKey.Default, aKey.Mask);
     aIni.WriteString(aKey.Section, aKey.Key, text);

@@ -263,4 +263,11 @@ bool TryParseInt(std::string_view text, int& out)
     return true;
 }
 
+std::string MaskKeepingValue(double v, std::string_view aMask) {
+    double back = 0;
+    if (v == 0 || !std::isfinite(v) || !TryParseFileNumber(FormatMask(v, aMask), back) || back != 0)
+        return std::string(aMask);
+    return "0.###############";
+}
+
 }  // namespace torvik

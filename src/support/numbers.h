@@ -20,6 +20,12 @@ namespace torvik {
 // TArithmeticError rather than writing a number no file could read back.
 std::string FormatMask(double v, std::string_view mask);
 
+// aMask (a plain number mask such as "0.000"), or, when it would write a
+// value that is not zero as zero (0.0004
+// with "0.000"), a mask with as many decimals as the value needs, so that a
+// small setting is not written or shown as a different one.
+std::string MaskKeepingValue(double v, std::string_view aMask);
+
 // Parses a file number: surrounding blanks, an optional sign, digits with "."
 // as decimal separator, an optional exponent. Anything else fails, as does a
 // value that is not finite once read ("1e999").

@@ -194,6 +194,21 @@ TEST_F(TOptionsTest, BracketsSetsOnlyItsBitAndUnreadableFieldsFallBackSilently) 
     EXPECT_DOUBLE_EQ(FSettings.View.StrainMaxRange, ToRadians(2));
 }
 
+TEST_F(TOptionsTest, SmallTolerancesAreNotShownAsZero) {
+    // Shown in the masks, 0.0004 mm and 0.004 degrees would read "0.000" and
+    // "0.00", and OK would make them tolerances of zero: runs that never stop.
+    FSettings.Activation.ToleranceDistance = 0.0004;
+    FSettings.Activation.ToleranceAngle = ToRadians(0.004);
+    FSettings.View.StrainMaxRange = ToRadians(2);
+    FDialog.Load(FSettings, nullptr);
+    EXPECT_EQ(Edit("TolDist")->text(), "0.0004");
+    EXPECT_EQ(Edit("TolAngle")->text(), "0.004");
+    EXPECT_EQ(Edit("FixedRange")->text(), "2.0");
+    FDialog.TakeBack();
+    EXPECT_DOUBLE_EQ(FSettings.Activation.ToleranceDistance, 0.0004);
+    EXPECT_NEAR(FSettings.Activation.ToleranceAngle, ToRadians(0.004), 1e-15);
+}
+
 TEST_F(TOptionsTest, ASegmentSizeTheGroupCannotShowKeepsItsSelection) {
     // The first time: "0.25 mm", as the dialog was created.
     FSettings.SegmentSize = 0.3;

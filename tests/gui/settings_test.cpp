@@ -116,6 +116,20 @@ TEST(SettingsTest, RoundTripKeepsEveryValue) {
     EXPECT_FALSE(r.BestFitOnOpen);
 }
 
+TEST(SettingsTest, SmallTolerancesAreWrittenWithTheDecimalsTheyNeed) {
+    TSettings s;
+    s.Activation.ToleranceDistance = 0.0004;
+    s.Activation.ToleranceAngle = ToRadians(0.004);
+    TIniFile ini;
+    WriteSettings(ini, s, "Default");
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Distance", ""), "0.0004");
+    EXPECT_EQ(ini.ReadString("Calculation", "Tolerance Angle", ""), "0.004");
+    TSettings r;
+    ReadSettings(Parse(ini.Text()), r);
+    EXPECT_DOUBLE_EQ(r.Activation.ToleranceDistance, 0.0004);
+    EXPECT_NEAR(r.Activation.ToleranceAngle, ToRadians(0.004), 1e-15);
+}
+
 TEST(SettingsTest, UnreadableValuesFallBack) {
     TSettings s;
     s.Activation.TargetMode = TargetPoint;  // stays when "Target" is out of range

@@ -81,6 +81,14 @@ TEST(NumbersFormat, BigValuesLiteralsAndNonFinite)
     EXPECT_THROW(FormatMask(std::nan(""), "0"), TArithmeticError);
 }
 
+TEST(NumbersFormat, MaskKeepingValueNeverWritesASmallValueAsZero) {
+    EXPECT_EQ(MaskKeepingValue(0.1, "0.000"), "0.000");
+    EXPECT_EQ(MaskKeepingValue(0, "0.000"), "0.000");
+    EXPECT_EQ(MaskKeepingValue(0.0005, "0.000"), "0.000");  // rounds to 0.001
+    EXPECT_EQ(FormatMask(0.0004, MaskKeepingValue(0.0004, "0.000")), "0.0004");
+    EXPECT_EQ(FormatMask(-1e-7, MaskKeepingValue(-1e-7, "0.00")), "-0.0000001");
+}
+
 TEST(NumbersParse, AcceptsFileNumbers)
 {
     struct Case {
