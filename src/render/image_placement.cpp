@@ -12,6 +12,8 @@ namespace {
 
 constexpr int HandleCount = 8;
 constexpr int HandleSize = 5;
+// The least half-size of a handle on the screen, in pixels.
+constexpr int MinHandlePixels = 4;
 constexpr TSizeCursor HandleCursors[HandleCount] = {SizeCursorNWSE, SizeCursorNS, SizeCursorNESW, SizeCursorWE,
                                                     SizeCursorWE,   SizeCursorNESW, SizeCursorNS, SizeCursorNWSE};
 
@@ -72,7 +74,15 @@ void TImagePlacement::PlaceHandles() {
 
 void TImagePlacement::DrawHandles(TCanvas& aCanvas) {
     PlaceHandles();
-    for (const TMarkerExtended& h : FHandles) h.Draw(aCanvas);
+    // Five logical units are a fraction of a pixel at the usual zooms, so a
+    // handle is drawn, and hit, at least a few pixels either side of its point.
+    const TPoint a = aCanvas.DeviceToLogical(TPoint{0, 0});
+    const TPoint b = aCanvas.DeviceToLogical(TPoint{MinHandlePixels, 0});
+    const int size = std::max(HandleSize, std::abs(b.X - a.X));
+    for (TMarkerExtended& h : FHandles) {
+        h.size = size;
+        h.Draw(aCanvas);
+    }
 }
 
 const TMarkerExtended* TImagePlacement::AboveImageMarker(int X, int Y) const {

@@ -121,6 +121,19 @@ TEST(ImagePlacement, HandlesAndHovering) {
     EXPECT_EQ(canvas.ops[0].points[0], (TPoint{95, 195}));
     EXPECT_EQ(canvas.ops[0].points[1], (TPoint{105, 205}));
 
+    // Zoomed out, where a pixel is 10 logical units, the handles are drawn and
+    // hit 4 pixels either side of their points instead of a fraction of one.
+    struct TZoomedOut : TRecordingCanvas {
+        TPoint DeviceToLogical(TPoint aP) const override { return TPoint{aP.X * 10, aP.Y * 10}; }
+    } zoomedOut;
+    p.DrawHandles(zoomedOut);
+    EXPECT_EQ(zoomedOut.ops[0].points[0], (TPoint{60, 160}));
+    EXPECT_EQ(zoomedOut.ops[0].points[1], (TPoint{140, 240}));
+    EXPECT_EQ(p.Hover(100 + 40, 200 - 40), SizeCursorNWSE);
+    EXPECT_EQ(p.Hover(100 + 41, 200), ImageMoveCursor);
+    p.DrawHandles(canvas);  // back at the first zoom: 5 units again
+    EXPECT_EQ(p.Hover(100 + 6, 200), ImageMoveCursor);
+
     // A position beyond 32 bits is a range error and moves no handle.
     p.SetOffset(TPoint{std::numeric_limits<std::int32_t>::max() - 100, 0});
     EXPECT_THROW(p.PlaceHandles(), std::range_error);
