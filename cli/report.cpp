@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "support/text_utils.h"
+
 namespace torvik::cli {
 
 namespace {
@@ -31,34 +33,6 @@ std::string Fixed(double v, int decimals) {
 }
 
 std::string Fixed(std::optional<double> v, int decimals) { return v ? Fixed(*v, decimals) : "undefined"; }
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (const char ch : s) {
-        if (ch == '"') out += '"';
-        out += ch;
-    }
-    return out + "\"";
-}
 
 struct TField {
     std::string name;

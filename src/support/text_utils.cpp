@@ -2,6 +2,8 @@
 
 #include "support/text_utils.h"
 
+#include <cstdio>
+
 namespace torvik {
 
 std::string StripQuotes(std::string_view text, char quote)
@@ -127,6 +129,34 @@ std::string QuotedValue(std::string_view text, std::size_t aMaxChars)
     if (i < text.size()) out += "...";
     out += "'";
     return out;
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (const char ch : s) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    return out + "\"";
 }
 
 }  // namespace torvik

@@ -31,4 +31,11 @@ std::vector<std::string> SplitQuoted(std::string_view text, std::string_view sep
 // shows what the file holds.
 std::string QuotedValue(std::string_view text, std::size_t aMaxChars = 60);
 
+// A text as a JSON string: in double quotes, with quotes, backslashes and
+// control characters escaped.
+std::string JsonString(const std::string& s);
+// A text as a CSV field: quoted, with its quotes doubled, when it holds a
+// comma, a quote or a line end; as it is otherwise.
+std::string CsvField(const std::string& s);
+
 }  // namespace torvik

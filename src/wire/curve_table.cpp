@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "support/numbers.h"
+#include "support/text_utils.h"
 
 namespace torvik {
 
@@ -14,34 +15,6 @@ std::string Exact(const std::optional<double>& v, const char* none) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.10g", *v);
     return buf;
-}
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (const char ch : s) {
-        if (ch == '"') out += '"';
-        out += ch;
-    }
-    return out + "\"";
 }
 
 void AddLoadColumns(std::vector<TCurveColumn>& c, const std::string& key, const std::string& title) {
