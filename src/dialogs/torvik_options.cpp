@@ -108,6 +108,18 @@ double ReadOr(const QLineEdit* aEdit, double aFallback) {
     return TryReadLocal(aEdit->text(), v) ? v : aFallback;
 }
 
+// The same for a table field, whose value must also lie in the range the
+// settings file keeps: a modulus or a side the wire's drawing and the solver
+// cannot take is a field that does not read.
+double ReadTableOr(const QLineEdit* aEdit, double aFallback, bool (*aInRange)(double)) {
+    const double v = ReadOr(aEdit, aFallback);
+    return aInRange(v) ? v : aFallback;
+}
+
+bool ModulusFieldInRange(double aValue) { return ModulusInRange(aValue); }
+bool FirstSideInRange(double aValue) { return CrossDimensionInRange(aValue, false); }
+bool SecondSideInRange(double aValue) { return CrossDimensionInRange(aValue, true); }
+
 }  // namespace
 
 TTorvikOptions::TTorvikOptions(QWidget* aParent) : TTorvikDialog("TorvikOptions", "Torvik Options", HelpContext, aParent) {
@@ -422,19 +434,19 @@ void TTorvikOptions::WCrossSectChange() {
 void TTorvikOptions::ModulusChange() {
     const int i = FWMaterial->currentIndex();
     if (!FSettings || i < 0) return;
-    FSettings->MaterialTable[i].Modulus = ReadOr(FModulus, ModulusFallback);
+    FSettings->MaterialTable[i].Modulus = ReadTableOr(FModulus, ModulusFallback, ModulusFieldInRange);
 }
 
 void TTorvikOptions::CrossAChange() {
     const int i = FWCrossSect->currentIndex();
     if (!FSettings || i < 0) return;
-    FSettings->CrossSectionTable[i].CrossA = ReadOr(FCrossA, CrossFallback);
+    FSettings->CrossSectionTable[i].CrossA = ReadTableOr(FCrossA, CrossFallback, FirstSideInRange);
 }
 
 void TTorvikOptions::CrossBChange() {
     const int i = FWCrossSect->currentIndex();
     if (!FSettings || i < 0) return;
-    FSettings->CrossSectionTable[i].CrossB = ReadOr(FCrossB, CrossFallback);
+    FSettings->CrossSectionTable[i].CrossB = ReadTableOr(FCrossB, CrossFallback, SecondSideInRange);
 }
 
 void TTorvikOptions::ApplyWireButClick() {

@@ -261,6 +261,23 @@ TEST_F(TOptionsTest, OnlyOtherIsEditableAndItsEditsTakeEffectAtOnceWithTheirFall
     Edit("CrossB")->setText("wide");
     EXPECT_EQ(FSettings.CrossSectionTable[7].CrossA, 4);
     EXPECT_EQ(FSettings.CrossSectionTable[7].CrossB, 4);
+    // Numbers no wire can have take the fallbacks too: the drawing and the
+    // solver would fail on them, and the settings file would not keep them.
+    const char* absurdSides[] = {"500000000", "0", "-2", "0.001"};
+    for (const char* side : absurdSides) {
+        Edit("CrossA")->setText("5.5");
+        Edit("CrossB")->setText("5.5");
+        Edit("CrossA")->setText(side);
+        EXPECT_EQ(FSettings.CrossSectionTable[7].CrossA, 4) << side;
+        Edit("CrossB")->setText(side);
+        EXPECT_EQ(FSettings.CrossSectionTable[7].CrossB, std::string(side) == "0" ? 0 : 4) << side;
+    }
+    for (const char* value : {"1e12", "0", "-172000"}) {
+        modulus->setText("82000.5");
+        modulus->setText(value);
+        EXPECT_EQ(FSettings.MaterialTable[4].Modulus, 100000) << value;
+    }
+    modulus->setText("82000.5");
 
     // Showing an entry writes its shown value back: three decimals.
     FSettings.CrossSectionTable[7].CrossA = 4.12345;
