@@ -26,6 +26,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include "support/chart_scale.h"
 #include "qt/locale_numbers.h"
 #include "wire/curve_table.h"
 
@@ -46,10 +47,20 @@ QValueAxis* NewAxis(const QString& aTitle, QChart* aChart, Qt::Alignment aSide) 
     return axis;
 }
 
-// A series on the chart against the activation axis and its own value axis;
-// the value axis is widened to hold zero and given a little room.
+// The extent of a series' values.
+TDataExtent ExtentOf(const QList<QPointF>& aPoints) {
+    TDataExtent e;
+    for (const QPointF& p : aPoints) {
+        e.lo = std::min(e.lo, p.y());
+        e.hi = std::max(e.hi, p.y());
+    }
+    return e;
+}
+
+// A series on the chart against the activation axis and its own value axis,
+// scaled as aScale says.
 void AddSeries(QChart* aChart, QValueAxis* aX, const QString& aName, const QColor& aColour, const QList<QPointF>& aPoints,
-               const QString& aAxisTitle, Qt::Alignment aSide) {
+               const QString& aAxisTitle, Qt::Alignment aSide, const TAxisScale& aScale, int aIntervals) {
     auto* series = new QLineSeries(aChart);
     series->setName(aName);
     series->setPointsVisible(true);
@@ -59,15 +70,8 @@ void AddSeries(QChart* aChart, QValueAxis* aX, const QString& aName, const QColo
     QValueAxis* axis = NewAxis(aAxisTitle, aChart, aSide);
     axis->setLinePenColor(aColour);
     axis->setLabelsColor(aColour);
-    double lo = 0, hi = 0;
-    for (const QPointF& p : aPoints) {
-        lo = std::min(lo, p.y());
-        hi = std::max(hi, p.y());
-    }
-    if (hi - lo <= 0) hi = lo + 1;
-    const double room = (hi - lo) * 0.05;
-    axis->setRange(lo < 0 ? lo - room : lo, hi > 0 ? hi + room : hi);
-    axis->applyNiceNumbers();
+    axis->setRange(aScale.min, aScale.max);
+    axis->setTickCount(aIntervals + 1);
     series->attachAxis(aX);
     series->attachAxis(axis);
 }
@@ -261,9 +265,14 @@ void TActivationCurveForm::FillChart() {
     x->setRange(0, last > 0 ? last : 1);
     x->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
-    AddSeries(chart, x, tr("|F| (cN)"), QColor(0, 0, 255), force, tr("Force (cN)"), Qt::AlignLeft);
-    AddSeries(chart, x, tr("M (cN·mm)"), QColor(220, 0, 0), moment, tr("Moment (cN·mm)"), Qt::AlignRight);
-    AddSeries(chart, x, tr("M/F (mm)"), QColor(0, 140, 0), ratio, tr("M/F (mm)"), Qt::AlignRight);
+    // The three value axes share their grid lines and their zero.
+    const TAlignedScales aligned = AlignedScales({ExtentOf(force), ExtentOf(moment), ExtentOf(ratio)});
+    const std::vector<TAxisScale>& scales = aligned.axes;
+    const int intervals = aligned.intervals;
+    AddSeries(chart, x, tr("|F| (cN)"), QColor(0, 0, 255), force, tr("Force (cN)"), Qt::AlignLeft, scales[0], intervals);
+    AddSeries(chart, x, tr("M (cN·mm)"), QColor(220, 0, 0), moment, tr("Moment (cN·mm)"), Qt::AlignRight, scales[1],
+              intervals);
+    AddSeries(chart, x, tr("M/F (mm)"), QColor(0, 140, 0), ratio, tr("M/F (mm)"), Qt::AlignRight, scales[2], intervals);
     QChart* old = FChartView->chart();
     FChartView->setChart(chart);
     delete old;
