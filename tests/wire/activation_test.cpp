@@ -7,46 +7,15 @@
 #include <cmath>
 
 #include "wire/activation_run.h"
+#include "mechanics_test_support.h"
 
 using namespace torvik;
 
 namespace {
 
-using Mat3 = std::array<std::array<double, 3>, 3>;
-
-// Tip compliance of the unloaded wire: the integral along the wire of
-// b.b^T / EI with b = (y - y_tip, x_tip - x, 1), exact per straight segment
-// (Simpson's rule on a quadratic).
-Mat3 Compliance(const TWire& w) {
-    const TPointReal tip = w.Corner();
-    Mat3 c{};
-    for (const TWireSeg& s : w.Segments()) {
-        const TPointReal p0 = *s.origin, p1 = s.Corner();
-        const TPointReal pm((p0.x + p1.x) / 2, (p0.y + p1.y) / 2);
-        const auto b = [&](const TPointReal& p) { return std::array<double, 3>{p.y - tip.y, tip.x - p.x, 1}; };
-        const auto b0 = b(p0), bm = b(pm), b1 = b(p1);
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j)
-                c[i][j] += s.length / 6 * (b0[i] * b0[j] + 4 * bm[i] * bm[j] + b1[i] * b1[j]) / s.Stiffness();
-    }
-    return c;
-}
-
-std::array<double, 3> Solve3(Mat3 a, std::array<double, 3> r) {
-    for (int k = 0; k < 3; ++k)
-        for (int i = k + 1; i < 3; ++i) {
-            const double f = a[i][k] / a[k][k];
-            for (int j = k; j < 3; ++j) a[i][j] -= f * a[k][j];
-            r[i] -= f * r[k];
-        }
-    std::array<double, 3> x{};
-    for (int i = 2; i >= 0; --i) {
-        double s = r[i];
-        for (int j = i + 1; j < 3; ++j) s -= a[i][j] * x[j];
-        x[i] = s / a[i][i];
-    }
-    return x;
-}
+using test::Compliance;
+using test::Mat3;
+using test::Solve3;
 
 // 5 mm along the start direction, a 90 degree bend, 5 mm on.
 void BuildL(TDesign& d) {
@@ -55,14 +24,7 @@ void BuildL(TDesign& d) {
     for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
 }
 
-TStopReason RunToStop(TDesign& d, const TActivationSettings& s, int maxIterations = 5000) {
-    TActivationRun run;
-    for (int i = 0; i < maxIterations; ++i) {
-        const TIterationResult r = run.Iterate(d, s);
-        if (r.stop != TStopReason::None) return r.stop;
-    }
-    return TStopReason::None;
-}
+using test::RunToStop;
 
 void ExpectBalanced(const TDesign& d) {
     const TForceMoment& r = d.RightForce;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "wire/activation_run.h"
+#include "mechanics_test_support.h"
 
 using namespace torvik;
 
@@ -37,14 +38,7 @@ TActivationSettings Sliding() {
     return s;
 }
 
-TStopReason RunToStop(TDesign& d, const TActivationSettings& s, int maxIterations = 5000) {
-    TActivationRun run;
-    for (int i = 0; i < maxIterations; ++i) {
-        const TIterationResult r = run.Iterate(d, s);
-        if (r.stop != TStopReason::None) return r.stop;
-    }
-    return TStopReason::None;
-}
+using test::RunToStop;
 
 // The force of the right load along the slot, cN.
 double ForceAlongSlot(const TDesign& d) {
