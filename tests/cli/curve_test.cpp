@@ -17,40 +17,18 @@
 #include "cli/options.h"
 #include "wire/design_file.h"
 
+#include "cli_test_support.h"
+
 using namespace torvik;
 using namespace torvik::cli;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TOutput {
-    int status = -1;
-    std::string text;
-};
-
-TOutput RunProgram(const std::string& args) {
-    TOutput out;
-    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.text.append(buf, n);
-    const int status = pclose(pipe);
-    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto nl = text.find('\n', at);
-        lines.push_back(text.substr(at, nl - at));
-        at = nl == std::string::npos ? text.size() : nl + 1;
-    }
-    return lines;
-}
+using test::TOutput;
+using test::RunProgram;
+using test::Lines;
+using test::JsonValue;
 
 std::vector<std::string> Split(const std::string& line) {
     std::vector<std::string> fields;
@@ -61,15 +39,6 @@ std::vector<std::string> Split(const std::string& line) {
         if (comma == std::string::npos) return fields;
         at = comma + 1;
     }
-}
-
-std::string JsonValue(const std::string& json, const std::string& key, std::size_t from = 0) {
-    const std::string tag = "\"" + key + "\": ";
-    const auto at = json.find(tag, from);
-    if (at == std::string::npos) return "<missing " + key + ">";
-    const auto begin = at + tag.size();
-    if (json[begin] == '"') return json.substr(begin, json.find('"', begin + 1) - begin + 1);
-    return json.substr(begin, json.find_first_of(",}", begin) - begin);
 }
 
 class CliCurve : public ::testing::Test {

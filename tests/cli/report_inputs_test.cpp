@@ -16,25 +16,15 @@
 #include "support/version.h"
 #include "wire/design_file.h"
 
+#include "cli_test_support.h"
+
 using namespace torvik;
 using namespace torvik::cli;
 namespace fs = std::filesystem;
 
 namespace {
 
-// The value text after "key": in json (a string keeps its quotes).
-std::string JsonValue(const std::string& json, const std::string& key) {
-    const std::string tag = "\"" + key + "\": ";
-    const auto at = json.find(tag);
-    if (at == std::string::npos) return "<missing " + key + ">";
-    const auto begin = at + tag.size();
-    if (json[begin] == '"') {
-        auto end = begin + 1;
-        while (json[end] != '"') end += json[end] == '\\' ? 2 : 1;
-        return json.substr(begin, end - begin + 1);
-    }
-    return json.substr(begin, json.find_first_of(",}", begin) - begin);
-}
+using test::JsonValue;
 
 // The fields of one CSV line, quotes taken off.
 std::vector<std::string> CsvFields(const std::string& line) {

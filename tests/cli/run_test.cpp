@@ -19,45 +19,18 @@
 #include "cli/report.h"
 #include "wire/design_file.h"
 
+#include "cli_test_support.h"
+
 using namespace torvik;
 using namespace torvik::cli;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TOutput {
-    int status = -1;
-    std::string text;
-};
-
-// Runs the built torvik-activate with the given arguments (shell syntax),
-// stdout and stderr together.
-TOutput RunProgram(const std::string& args) {
-    TOutput out;
-    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.text.append(buf, n);
-    const int status = pclose(pipe);
-    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-// The value text after "key": in json, looked up from position from.
-std::string JsonValue(const std::string& json, const std::string& key, std::size_t from = 0) {
-    const std::string tag = "\"" + key + "\": ";
-    const auto at = json.find(tag, from);
-    if (at == std::string::npos) return "<missing " + key + ">";
-    const auto begin = at + tag.size();
-    if (json[begin] == '"') return json.substr(begin, json.find('"', begin + 1) - begin + 1);
-    return json.substr(begin, json.find_first_of(",}", begin) - begin);
-}
-
-double JsonNumber(const std::string& json, const std::string& key, std::size_t from = 0) {
-    return std::stod(JsonValue(json, key, from));
-}
+using test::TOutput;
+using test::RunProgram;
+using test::JsonValue;
+using test::JsonNumber;
 
 class CliRun : public ::testing::Test {
 protected:
