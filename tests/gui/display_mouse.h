@@ -28,6 +28,23 @@ class TDisplayMouseTest : public TGuiTest {
 protected:
     TDisplayWidget* Display() const { return FForm->findChild<TDisplayWidget*>("Display"); }
     TWire& Wire() const { return *FForm->Design().CurrentWire; }
+
+    // Undo steps back through every state of aStates to the first, and Redo
+    // forward to the last again; neither is left enabled at its end.
+    void ExpectUndoAndRedoThrough(const std::vector<TWireShape>& aStates) {
+        for (std::size_t i = aStates.size() - 1; i-- > 0;) {
+            ASSERT_TRUE(FForm->Action("ActionUndo")->isEnabled()) << i;
+            Trigger("ActionUndo");
+            EXPECT_EQ(WireShape(Wire()), aStates[i]) << i;
+            EXPECT_LT(FForm->SelectedNode(), Wire().Count());
+        }
+        EXPECT_FALSE(FForm->Action("ActionUndo")->isEnabled());
+        for (std::size_t i = 1; i < aStates.size(); ++i) {
+            Trigger("ActionRedo");
+            EXPECT_EQ(WireShape(Wire()), aStates[i]) << i;
+        }
+        EXPECT_FALSE(FForm->Action("ActionRedo")->isEnabled());
+    }
     QString Status() const { return FForm->findChild<QLabel*>("PanelBottom")->text(); }
 
     // The pixel of a logical point.

@@ -118,19 +118,8 @@ TEST_F(TTLoopTest, FromNewWithTheToolsToASavedActivatedLoopAndBackThroughItsHist
 
     // Undo steps back through every tool press to the one-segment wire, Redo
     // forward to the loop as built.
-    for (std::size_t i = FStates.size() - 1; i-- > 0;) {
-        ASSERT_TRUE(form.Action("ActionUndo")->isEnabled()) << i;
-        Trigger("ActionUndo");
-        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
-        EXPECT_LT(form.SelectedNode(), Wire().Count());
-    }
-    EXPECT_EQ(Wire().Count(), 1);
-    EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
-    for (std::size_t i = 1; i < FStates.size(); ++i) {
-        Trigger("ActionRedo");
-        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
-    }
-    EXPECT_FALSE(form.Action("ActionRedo")->isEnabled());
+    ASSERT_EQ(FStates.front().size(), 1u);
+    ExpectUndoAndRedoThrough(FStates);
 
     // Reopened: the same wire and brackets, as far as the file keeps them.
     Trigger("ActionFileNew");

@@ -7,9 +7,8 @@
 namespace torvik::test {
 namespace {
 
-class TVerticalLoopTest : public TGuiTest {
+class TVerticalLoopTest : public TDisplayMouseTest {
 protected:
-    TWire& Wire() { return *FForm->Design().CurrentWire; }
     // Runs a command and keeps the wire it leaves.
     void Step(const std::function<void()>& aCommand) {
         aCommand();
@@ -91,19 +90,8 @@ TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) 
 
     // Undo steps back through every change to the one-segment wire, Redo
     // forward to the loop as built.
-    for (std::size_t i = FStates.size() - 1; i-- > 0;) {
-        ASSERT_TRUE(form.Action("ActionUndo")->isEnabled()) << i;
-        Trigger("ActionUndo");
-        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
-        EXPECT_LT(form.SelectedNode(), Wire().Count());
-    }
-    EXPECT_EQ(Wire().Count(), 1);
-    EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
-    for (std::size_t i = 1; i < FStates.size(); ++i) {
-        Trigger("ActionRedo");
-        EXPECT_EQ(WireShape(Wire()), FStates[i]) << i;
-    }
-    EXPECT_FALSE(form.Action("ActionRedo")->isEnabled());
+    ASSERT_EQ(FStates.front().size(), 1u);
+    ExpectUndoAndRedoThrough(FStates);
 
     // Reopened: the same wire and bracket, with no question asked, as far as
     // the file keeps them (lengths to 1/2000 mm, bends to 1e-6 rad).
