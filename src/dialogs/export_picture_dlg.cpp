@@ -43,14 +43,7 @@ TExportPictureDlg::TExportPictureDlg(QWidget* aParent)
     grid->addWidget(FResolutionEd, 2, 2);
     column->addWidget(formats);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
-    buttons->addButton(NewHelpButton("HelpBut"), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewOkCancelButtons(true);
     column->addWidget(buttons);
 
     for (QRadioButton* button : {FFormatSvg, FFormatPdf, FFormatPng})

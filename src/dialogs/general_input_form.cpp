@@ -19,14 +19,7 @@ TGeneralInputForm::TGeneralInputForm(QWidget* aParent)
     // The prompt's access key moves the focus to the field.
     FInputTextLbl->setBuddy(FInputEd);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cancel->setObjectName("CancelBtn");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewOkCancelButtons(false);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(FInputTextLbl);

@@ -155,13 +155,7 @@ TPrintDlg::TPrintDlg(QWidget* aParent)
     checks->addWidget(FForcesTextCB, 1, 1);
     column->addLayout(checks);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = Named(buttons->addButton(QDialogButtonBox::Ok), "OKBtn");
-    Named(buttons->addButton(QDialogButtonBox::Cancel), "CancelBtn");
-    buttons->addButton(NewHelpButton("HelpBut"), QDialogButtonBox::HelpRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewOkCancelButtons(true);
     column->addWidget(buttons);
 
     connect(FPrintersCB, &QComboBox::currentIndexChanged, this, &TPrintDlg::PrintersCBChange);

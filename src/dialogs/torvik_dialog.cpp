@@ -1,5 +1,6 @@
 #include "dialogs/torvik_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QLayout>
 #include <QPushButton>
 
@@ -19,6 +20,18 @@ QPushButton* TTorvikDialog::NewHelpButton(const char* aName) {
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this] { emit helpRequested(FHelpTopic); });
     return button;
+}
+
+QDialogButtonBox* TTorvikDialog::NewOkCancelButtons(bool aHelp) {
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName("OKBtn");
+    ok->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
+    if (aHelp) buttons->addButton(NewHelpButton(), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
 }
 
 void TTorvikDialog::FixSize() {

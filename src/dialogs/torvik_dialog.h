@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 
+class QDialogButtonBox;
 class QPushButton;
 
 namespace torvik {
@@ -25,6 +26,9 @@ signals:
 protected:
     // A "&Help" button named HelpBut that requests the dialog's topic.
     QPushButton* NewHelpButton(const char* aName = "HelpBut");
+    // OK (OKBtn, the default button) accepting the dialog, Cancel
+    // (CancelBtn) rejecting it, and with aHelp the "&Help" button.
+    QDialogButtonBox* NewOkCancelButtons(bool aHelp);
     // Called once the layout is set: the dialog takes its size hint and
     // cannot be resized.
     void FixSize();

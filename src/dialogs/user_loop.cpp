@@ -41,15 +41,7 @@ TUserLoop::TUserLoop(QWidget* aParent)
     fields->addRow(angleLabel, FLpAngle);
     fields->addRow(FKeepLength);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cancel->setObjectName("CancelBtn");
-    buttons->addButton(NewHelpButton(), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewOkCancelButtons(true);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(fields);
