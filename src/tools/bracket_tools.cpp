@@ -32,6 +32,13 @@ void TBracketGestureTool::Begin() {
 template <typename TChange>
 void TBracketGestureTool::Change(TBracket& aBracket, TChange aChange) {
     if (FGhostShown) DrawGhost(FContext, aBracket);  // erases the last one
+    // A sliding wire's load acts where its end sits in the slot. Before the
+    // bracket first moves, it is taken to the bracket's point as the same
+    // load (its moment re-taken there), so that from then on it goes with
+    // the bracket as any load does.
+    TDesign& design = FContext.Design();
+    if (&aBracket == &design.RightBracket && !design.LoadAtBracket())
+        design.RightForce = LoadMovedTo(design.RightForce, design.RightBracket.Origin());
     aChange();
     Follow(aBracket);
     DrawGhost(FContext, aBracket);

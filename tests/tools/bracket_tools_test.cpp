@@ -125,6 +125,34 @@ TEST(BracketMoveToolTest, RightBracketTakesItsForceAlong) {
     EXPECT_EQ(*ctx.design.CurrentWire->Origin(), wireStart);
 }
 
+TEST(BracketMoveToolTest, ASlidingWiresLoadIsTakenToTheBracketAsTheSameLoadBeforeItMoves) {
+    for (const bool rotate : {false, true}) {
+        TTestToolContext ctx;
+        TDesign& d = ctx.design;
+        // The load where a sliding wire's end sits, 0.4 mm along the slot
+        // from the bracket's point.
+        d.RightForce = TForceMoment(MakePoint(20.4, 10), 3, -40, 25);
+        const TForceMoment same = LoadMovedTo(d.RightForce, d.RightBracket.Origin());
+        ASSERT_NE(same.m, d.RightForce.m);
+        if (rotate) {
+            ctx.selectedBracket = &d.RightBracket;
+            TBracketRotateTool tool(ctx);
+            tool.MouseDown(TMouseButton::Left, NoKeys, 2000, 1500);
+            tool.MouseMove(NoKeys, 2500, 1000);
+            tool.MouseUp(TMouseButton::Left, NoKeys, 2500, 1000);
+        } else {
+            TBracketMoveTool tool(ctx);
+            tool.MouseDown(TMouseButton::Left, NoKeys, 2000, 1000);
+            tool.MouseMove(NoKeys, 2500, 1500);
+            tool.MouseUp(TMouseButton::Left, NoKeys, 2500, 1500);
+        }
+        ExpectAttached(d);
+        EXPECT_EQ(d.RightForce.x, 3) << rotate;
+        EXPECT_EQ(d.RightForce.y, -40) << rotate;
+        EXPECT_DOUBLE_EQ(d.RightForce.m, same.m) << rotate;
+    }
+}
+
 TEST(BracketMoveToolTest, PickingDeselectingAndOverlap) {
     TTestToolContext ctx;
     TBracketMoveTool tool(ctx);
