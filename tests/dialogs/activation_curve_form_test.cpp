@@ -21,6 +21,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include "dialogs/activation_curve_form.h"
 #include "dialogs/progress_form.h"
@@ -46,6 +47,25 @@ std::unique_ptr<TActivationCurve> LCurve(int aSteps, double dx, double dy, doubl
 }
 
 QLineSeries* Series(QChart* aChart, int i) { return qobject_cast<QLineSeries*>(aChart->series().at(i)); }
+
+// Every value axis holds its series, and all of them have zero on the same
+// tick, with as many ticks.
+void ExpectValueAxesShareZero(QChart* aChart) {
+    std::vector<QValueAxis*> axes;
+    for (QAbstractAxis* a : aChart->axes(Qt::Vertical)) axes.push_back(qobject_cast<QValueAxis*>(a));
+    ASSERT_EQ(axes.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        QValueAxis* axis = axes[i];
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->tickCount(), axes[0]->tickCount());
+        const double zeroAt = -axis->min() / (axis->max() - axis->min());
+        EXPECT_NEAR(zeroAt, -axes[0]->min() / (axes[0]->max() - axes[0]->min()), 1e-12) << i;
+        for (const QPointF& p : Series(aChart, i)->points()) {
+            EXPECT_GE(p.y(), axis->min()) << i;
+            EXPECT_LE(p.y(), axis->max()) << i;
+        }
+    }
+}
 
 bool ProcessUntil(const std::function<bool()>& aDone, int aMaxMs = 20000) {
     QElapsedTimer clock;
@@ -80,12 +100,14 @@ TEST(ActivationCurveFormTest, ShowsTheChosenBracketAndComputesAgain) {
     EXPECT_DOUBLE_EQ(Series(chart, 0)->at(5).x(), steps[4].activation);
     EXPECT_DOUBLE_EQ(Series(chart, 1)->at(3).y(), steps[2].right.m);
     EXPECT_EQ(Series(chart, 2)->count(), 5);
+    ExpectValueAxesShareZero(chart);
     form.findChild<QRadioButton*>("LeftBtn")->click();
     EXPECT_FALSE(form.ShowsRight());
     chart = form.Chart();
     EXPECT_EQ(chart->title(), "Left bracket");
     EXPECT_DOUBLE_EQ(Series(chart, 1)->at(3).y(), steps[2].left.m);
     EXPECT_DOUBLE_EQ(Series(chart, 2)->at(0).y(), *steps[0].left.MomentOverForce());
+    ExpectValueAxesShareZero(chart);
 
     // Compute is off until the window can compute; then it replaces the
     // curve, and a cancelled computation keeps it.
