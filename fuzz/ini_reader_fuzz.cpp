@@ -14,6 +14,7 @@
 
 #include "mainwindow/settings.h"
 #include "support/ini_file.h"
+#include "support/text_utils.h"
 
 namespace {
 
@@ -99,8 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
     if (again.Text() != text) Fail();
 
     // Every key a plain scan finds reads the same through the tables, by
-    // any letter case.
-    const std::vector<TEntry> entries = Scan(input);
+    // any letter case. A UTF-16 document is scanned as its UTF-8; text that
+    // starts with a UTF-16 mark and is not UTF-16 holds no document.
+    std::string plain(input);
+    if (input.substr(0, 2) == "\xFF\xFE" || input.substr(0, 2) == "\xFE\xFF")
+        plain = Utf16ToUtf8(input.substr(2), input[0] == '\xFE').value_or("");
+    const std::vector<TEntry> entries = Scan(plain);
     for (std::size_t i = 0; i < entries.size() && i < 256; ++i) {
         const TEntry& e = entries[i];
         if (ini.Read(e.section, e.key) != ScanRead(entries, e.section, e.key)) Fail();

@@ -4,6 +4,7 @@
 
 #include "support/errors.h"
 #include "support/numbers.h"
+#include "support/text_utils.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -21,6 +22,19 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LEMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BEMark = "\xFE\xFF";
+
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+// The text of a document that starts with a UTF-16 byte order mark, as
+// UTF-8; none when it does not, or is not UTF-16 after it.
+std::optional<std::string> DecodedUtf16(std::string_view text, bool& aBigEndian)
+{
+    aBigEndian = StartsWith(text, kUtf16BEMark);
+    if (!aBigEndian && !StartsWith(text, kUtf16LEMark)) return std::nullopt;
+    return Utf16ToUtf8(text.substr(2), aBigEndian);
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -179,6 +193,7 @@ void TIniFile::Clear()
     FSections.push_back(std::make_unique<TSection>());  // the lines before the first header
     FByName.clear();
     FByteOrderMark = false;
+    FEncoding = TIniEncoding::Utf8;
 }
 
 TIniFile::TSection& TIniFile::AddSection(std::string aName, std::string aHeader)
@@ -300,6 +315,11 @@ TIniLoad TIniFile::LoadFile(const std::string& aFileName)
     }
     ::close(fd);
     if (!ok) return TIniLoad::Unreadable;
+    // A file that says it is UTF-16 and is not cannot be read as a document,
+    // nor be written back.
+    bool bigEndian = false;
+    if ((StartsWith(text, kUtf16LEMark) || StartsWith(text, kUtf16BEMark)) && !DecodedUtf16(text, bigEndian))
+        return TIniLoad::Unreadable;
     Parse(text);
     return TIniLoad::Loaded;
 }
@@ -316,6 +336,22 @@ void TIniFile::LoadForUpdate(const std::string& aFileName)
 void TIniFile::Parse(std::string_view text)
 {
     Clear();
+    // A UTF-16 document is read as UTF-8 and written back as it came.
+    // Text that starts with a UTF-16 mark and is not UTF-16 holds no
+    // document (LoadFile calls such a file unreadable).
+    if (StartsWith(text, kUtf16LEMark) || StartsWith(text, kUtf16BEMark)) {
+        bool bigEndian = false;
+        if (const std::optional<std::string> decoded = DecodedUtf16(text, bigEndian)) {
+            ParseUtf8(*decoded);
+            FEncoding = bigEndian ? TIniEncoding::Utf16BE : TIniEncoding::Utf16LE;
+        }
+        return;
+    }
+    ParseUtf8(text);
+}
+
+void TIniFile::ParseUtf8(std::string_view text)
+{
     while (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
         FByteOrderMark = true;
@@ -341,6 +377,21 @@ void TIniFile::Parse(std::string_view text)
 }
 
 std::string TIniFile::Text() const
+{
+    if (FEncoding != TIniEncoding::Utf8) {
+        // Values the program wrote that are not UTF-8 (a file name, say)
+        // cannot be UTF-16: the document is then written as UTF-8 with its
+        // byte order mark, which keeps every byte.
+        const bool bigEndian = FEncoding == TIniEncoding::Utf16BE;
+        const std::string plain = Utf8Text();
+        if (const std::optional<std::string> wide = Utf8ToUtf16(plain, bigEndian))
+            return std::string(bigEndian ? kUtf16BEMark : kUtf16LEMark) + *wide;
+        return FByteOrderMark ? plain : std::string(kByteOrderMark) + plain;
+    }
+    return Utf8Text();
+}
+
+std::string TIniFile::Utf8Text() const
 {
     size_t size = FByteOrderMark ? kByteOrderMark.size() : 0;
     for (const auto& s : FSections) {

@@ -28,6 +28,9 @@ enum class TIniLoad {
     Unreadable,  // something is there that cannot be read as a document
 };
 
+// How a document's text is written: as it came.
+enum class TIniEncoding { Utf8, Utf16LE, Utf16BE };
+
 class TIniFile {
 public:
     TIniFile();
@@ -44,7 +47,11 @@ public:
     // other contents would be lost"), because writing it would drop them.
     void LoadForUpdate(const std::string& aFileName);
     // Parses a document from text. Lines end in "\r\n", "\n" or "\r" alone;
-    // byte order marks at the start are skipped (one is written back).
+    // byte order marks at the start are skipped (one is written back). Text
+    // that starts with a UTF-16 byte order mark (either byte order) and is
+    // UTF-16 is read as its UTF-8 and written back as UTF-16 again; text
+    // that starts with one and is not UTF-16 gives an empty document, and
+    // such a file does not load.
     void Parse(std::string_view text);
     // The document as text, lines ended by "\r\n".
     std::string Text() const;
@@ -115,6 +122,9 @@ private:
     };
 
     void Clear();
+    void ParseUtf8(std::string_view text);
+    // The document as UTF-8 text (with the UTF-8 byte order mark it came with).
+    std::string Utf8Text() const;
     TSection& AddSection(std::string aName, std::string aHeader);
     // A line of text, with its key and value found when it is a key line.
     static TLine MakeLine(std::string aText);
@@ -130,6 +140,7 @@ private:
     // Lower-case section name -> its sections and their keys.
     std::unordered_map<std::string, TNameIndex> FByName;
     bool FByteOrderMark = false;
+    TIniEncoding FEncoding = TIniEncoding::Utf8;
 };
 
 }  // namespace torvik

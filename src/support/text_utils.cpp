@@ -159,4 +159,67 @@ std::string CsvField(const std::string& s) {
     return out + "\"";
 }
 
+std::optional<std::string> Utf16ToUtf8(std::string_view aBytes, bool aBigEndian)
+{
+    if (aBytes.size() % 2 != 0) return std::nullopt;
+    const auto unit = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(aBytes[i]), b = static_cast<unsigned char>(aBytes[i + 1]);
+        return aBigEndian ? (a << 8) | b : (b << 8) | a;
+    };
+    std::string out;
+    out.reserve(aBytes.size() / 2 * 3 / 2);
+    for (size_t i = 0; i < aBytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;  // a low surrogate first
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 2 >= aBytes.size()) return std::nullopt;
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> Utf8ToUtf16(std::string_view aText, bool aBigEndian)
+{
+    std::string out;
+    out.reserve(aText.size() * 2);
+    const auto put = [&](char32_t u) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += aBigEndian ? hi : lo;
+        out += aBigEndian ? lo : hi;
+    };
+    for (size_t i = 0; i < aText.size();) {
+        char32_t c = 0;
+        const size_t length = Utf8Sequence(aText, i, c);
+        if (length == 0) return std::nullopt;
+        i += length;
+        if (c < 0x10000) {
+            put(c);
+        } else {
+            c -= 0x10000;
+            put(0xD800 + (c >> 10));
+            put(0xDC00 + (c & 0x3FF));
+        }
+    }
+    return out;
+}
+
 }  // namespace torvik

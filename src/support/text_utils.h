@@ -4,6 +4,7 @@
 // and quoting a value of a file in a message.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,14 @@ std::vector<std::string> SplitQuoted(std::string_view text, std::string_view sep
 // UTF-8 (as \xNN) escaped, so that a message stays short, one line, and
 // shows what the file holds.
 std::string QuotedValue(std::string_view text, std::size_t aMaxChars = 60);
+
+// UTF-16 text (without its byte order mark; big-endian when aBigEndian) as
+// UTF-8; none when it is not UTF-16: an odd number of bytes, or a surrogate
+// without its partner.
+std::optional<std::string> Utf16ToUtf8(std::string_view aBytes, bool aBigEndian);
+// UTF-8 text as UTF-16 (without a byte order mark); none when it is not
+// UTF-8.
+std::optional<std::string> Utf8ToUtf16(std::string_view aText, bool aBigEndian);
 
 // A text as a JSON string: in double quotes, with quotes, backslashes and
 // control characters escaped.

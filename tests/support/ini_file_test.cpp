@@ -236,6 +236,80 @@ TEST(IniFileText, AnyLineEndAndByteOrderMarks)
     EXPECT_EQ(ini.Text(), "[S]\r\nk=v\r\n");
 }
 
+// The UTF-16 form of ASCII text, in either byte order, with its mark.
+std::string Utf16(std::string_view ascii, bool aBigEndian)
+{
+    std::string out = aBigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii) {
+        out += aBigEndian ? '\0' : c;
+        out += aBigEndian ? c : '\0';
+    }
+    return out;
+}
+
+TEST(IniFileText, Utf16DocumentsReadAndAreWrittenBackAsTheyCame)
+{
+    for (const bool big : {false, true}) {
+        // A design saved as "Unicode" by a text editor: every line end and
+        // byte as the editor wrote them, then a key with a character beyond
+        // the first plane (a surrogate pair) and one with an umlaut.
+        const std::string ascii = "[Wire]\r\nSegments=2\r\nSeg 1=0.1, 5.00\r\n[Mine]\r\n";
+        std::string file = Utf16(ascii, big);
+        const std::string wideNote = big ? std::string("\0n\0o\0t\0e\0=\xD8\x3D\xDE\x00\0\xFC\0\r\0\n", 20)
+                                         : std::string("n\0o\0t\0e\0=\0\x3D\xD8\x00\xDE\xFC\0\r\0\n\0", 20);
+        file += wideNote;
+        TIniFile ini;
+        ini.Parse(file);
+        EXPECT_EQ(ini.ReadString("Wire", "Segments", ""), "2") << big;
+        EXPECT_EQ(ini.ReadString("Wire", "Seg 1", ""), "0.1, 5.00") << big;
+        EXPECT_EQ(ini.ReadString("Mine", "note", ""), "\xF0\x9F\x98\x80\xC3\xBC") << big;
+        EXPECT_EQ(ini.Text(), file) << big;
+
+        // Changed, it stays UTF-16 in its byte order.
+        ini.WriteString("Wire", "Segments", "3");
+        TIniFile again;
+        again.Parse(ini.Text());
+        EXPECT_EQ(ini.Text().substr(0, 2), file.substr(0, 2));
+        EXPECT_EQ(again.ReadString("Wire", "Segments", ""), "3");
+        EXPECT_EQ(again.ReadString("Mine", "note", ""), "\xF0\x9F\x98\x80\xC3\xBC");
+        // A value that is not UTF-8 cannot be UTF-16: the document is then
+        // written as UTF-8 with its mark, and keeps every byte.
+        ini.WriteString("Mine", "path", "/home/a\xE9/x.tvk");
+        again.Parse(ini.Text());
+        EXPECT_EQ(ini.Text().substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_EQ(again.ReadString("Mine", "path", ""), "/home/a\xE9/x.tvk");
+        EXPECT_EQ(again.ReadString("Mine", "note", ""), "\xF0\x9F\x98\x80\xC3\xBC");
+        EXPECT_EQ(again.Text(), ini.Text());
+    }
+
+    // Saying it is UTF-16 and not being so: an odd byte count, or a
+    // surrogate without its partner. Such a file does not load, and a save
+    // does not replace it.
+    TempFolder dir;
+    const std::string good = Utf16("[Mine]\r\nk=v\r\n", false);
+    const std::string broken[] = {good + "x", good + std::string("\x3D\xD8", 2),
+                                  good + std::string("\x00\xDEk\0", 4), Utf16("[Mine]\r\n", true) + "\xDC\x00"};
+    for (const std::string& bytes : broken) {
+        const fs::path file = dir.path() / "broken.ini";
+        WriteAll(file, bytes);
+        TIniFile ini;
+        EXPECT_EQ(ini.LoadFile(file.string()), TIniLoad::Unreadable);
+        EXPECT_THROW(ini.LoadForUpdate(file.string()), TFileError);
+        EXPECT_EQ(ReadAll(file), bytes);
+        ini.Parse(bytes);
+        EXPECT_TRUE(ini.SectionNames().empty());
+        EXPECT_EQ(ini.Text(), "");
+    }
+    // And a file that is UTF-16 saves back as UTF-16 through a file.
+    const fs::path file = dir.path() / "wide.ini";
+    WriteAll(file, good);
+    TIniFile ini;
+    ini.LoadForUpdate(file.string());
+    ini.WriteString("Mine", "k", "w");
+    ini.Save(file.string());
+    EXPECT_EQ(ReadAll(file), Utf16("[Mine]\r\nk=w\r\n", false));
+}
+
 TEST(IniFileRead, FirstOfDuplicateKeysAndSectionsCounts)
 {
     TIniFile ini;

@@ -61,4 +61,27 @@ TEST(TextQuotedValue, ShortOneLineAndReadable)
 }
 
 }  // namespace
+TEST(TextUtf16, BothWaysStrictly)
+{
+    const std::string text = "a\xC3\xBC\xE2\x9C\x93\xF0\x9F\x98\x80";  // a, u-umlaut, check mark, a face
+    for (const bool big : {false, true}) {
+        const std::optional<std::string> wide = Utf8ToUtf16(text, big);
+        ASSERT_TRUE(wide) << big;
+        EXPECT_EQ(wide->size(), 10u);  // four characters, the last a surrogate pair
+        EXPECT_EQ(Utf16ToUtf8(*wide, big), text) << big;
+    }
+    EXPECT_EQ(*Utf8ToUtf16("A", true), std::string("\0A", 2));
+    EXPECT_EQ(*Utf8ToUtf16("A", false), std::string("A\0", 2));
+    // Not UTF-8: a stray continuation byte, an overlong form, an encoded
+    // surrogate, a cut sequence.
+    for (const char* bad : {"\x80", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x9C"}) EXPECT_FALSE(Utf8ToUtf16(bad, false)) << bad;
+    // Not UTF-16: an odd byte count, a low surrogate first, a high one alone
+    // or followed by another character.
+    EXPECT_FALSE(Utf16ToUtf8(std::string("A\0B", 3), false));
+    EXPECT_FALSE(Utf16ToUtf8(std::string("\x00\xDC", 2), false));
+    EXPECT_FALSE(Utf16ToUtf8(std::string("\x3D\xD8", 2), false));
+    EXPECT_FALSE(Utf16ToUtf8(std::string("\x3D\xD8" "A\0", 4), false));
+    EXPECT_EQ(Utf16ToUtf8("", true), "");
+}
+
 }  // namespace torvik

@@ -291,6 +291,39 @@ TEST_F(DesignFileTest, OldLineEndsAndByteOrderMarksReadAndSaveBackTheSameDesign)
     }
 }
 
+TEST_F(DesignFileTest, ADesignSavedAsUtf16ByATextEditorOpensAndSavesBackAsUtf16) {
+    const std::string text = "[Wire]\r\nSegments=2\r\nSeg 1=0.100000, 5.00\r\nSeg 2=0.000000, 4.00\r\n"
+                             "[Left Bracket]\r\nX=220\r\n[Notes]\r\nmine=1\r\n";
+    for (const bool big : {false, true}) {
+        std::string wide = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char c : text) {
+            wide += big ? '\0' : c;
+            wide += big ? c : '\0';
+        }
+        const std::string file = Path(big ? "be.tvk" : "le.tvk");
+        Write(file, wide);
+        auto d = LoadDesign(file, 0.25, DefaultStock());
+        ASSERT_EQ(d->CurrentWire->Count(), 3) << big;
+        EXPECT_EQ(d->CurrentWire->Segment(1).angle, 0.1);
+        EXPECT_EQ(d->LeftBracket.Origin()->x, 11);
+        SaveDesign(file, *d->CurrentWire, d->LeftBracket, d->RightBracket);
+        const std::string saved = Slurp(file);
+        EXPECT_EQ(saved.substr(0, 2), wide.substr(0, 2)) << big;
+        auto again = LoadDesign(file, 0.25, DefaultStock());
+        ASSERT_EQ(again->CurrentWire->Count(), 3) << big;
+        TIniFile ini;
+        ASSERT_TRUE(ini.Load(file));
+        EXPECT_EQ(ini.ReadString("Notes", "mine", ""), "1");
+
+        // Cut short by a byte: not UTF-16, so it does not open, and a save
+        // does not write over it.
+        Write(file, wide.substr(0, wide.size() - 1));
+        EXPECT_THROW(LoadDesign(file, 0.25, DefaultStock()), TFileError);
+        EXPECT_THROW(SaveDesign(file, *d->CurrentWire, d->LeftBracket, d->RightBracket), TFileError);
+        EXPECT_EQ(Slurp(file), wide.substr(0, wide.size() - 1));
+    }
+}
+
 TEST_F(DesignFileTest, SaveRefusesWhatItCannotKeepAndWritesThroughLinks) {
     TDesign d(0.25, DefaultStock());
     d.CurrentWire->AddSeg(1, 0);
