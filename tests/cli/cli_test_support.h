@@ -2,11 +2,17 @@
 // and reading values out of its reports.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "wire/design.h"
+#include "wire/design_file.h"
 
 namespace torvik::test {
 
@@ -60,5 +66,33 @@ inline std::vector<std::string> Lines(const std::string& text) {
     }
     return lines;
 }
+
+// Tests that write designs into a folder of their own, removed afterwards.
+class TCliFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("torvik_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // An L-shaped wire, 5 mm along +x from the left bracket at (10, 10), a
+    // 90 degree bend, 5 mm down; the right bracket at (15 + dx, 15 + dy)
+    // turned by aTurn from the wire's end direction. The file's name.
+    std::string WriteL(const std::string& name, double dx, double dy, double aTurn = 0) {
+        TDesign d(0.25, DefaultStock());
+        for (int i = 1; i < 20; ++i) d.CurrentWire->AddSeg(0.25, i == 19 ? Pi / 2 : 0);
+        for (int i = 0; i < 20; ++i) d.CurrentWire->AddSeg(0.25, 0);
+        d.RightBracket.Origin()->SetXY(15 + dx, 15 + dy);
+        d.RightBracket.SetDirection(d.CurrentWire->EndDirection() + aTurn);
+        const std::string file = (dir / name).string();
+        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        return file;
+    }
+
+    std::filesystem::path dir;
+};
 
 }  // namespace torvik::test

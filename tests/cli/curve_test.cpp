@@ -41,28 +41,12 @@ std::vector<std::string> Split(const std::string& line) {
     }
 }
 
-class CliCurve : public ::testing::Test {
+class CliCurve : public test::TCliFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("torvik_cli_curve_test_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // The L-shaped wire of the other tests: its right bracket moved by
-    // (dx, dy) from the wire's end and turned by aTurn.
+    // The L-shaped wire, quoted for the shell.
     std::string WriteL(const std::string& name, double dx, double dy, double aTurn = 0) {
-        TDesign d(0.25, DefaultStock());
-        for (int i = 1; i < 20; ++i) d.CurrentWire->AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-        for (int i = 0; i < 20; ++i) d.CurrentWire->AddSeg(0.25, 0);
-        d.RightBracket.Origin()->SetXY(15 + dx, 15 + dy);
-        d.RightBracket.SetDirection(d.CurrentWire->EndDirection() + aTurn);
-        const std::string file = (dir / name).string();
-        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
-        return "'" + file + "'";
+        return "'" + TCliFolderTest::WriteL(name, dx, dy, aTurn) + "'";
     }
-
-    fs::path dir;
 };
 
 }  // namespace

@@ -32,27 +32,8 @@ using test::RunProgram;
 using test::JsonValue;
 using test::JsonNumber;
 
-class CliRun : public ::testing::Test {
+class CliRun : public test::TCliFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("torvik_cli_test_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // An L-shaped wire, 5 mm along +x from the left bracket at (10, 10), a
-    // 90 degree bend, 5 mm down; the right bracket at (15 + dx, 15 + dy)
-    // turned by turn from the wire's end direction.
-    std::string WriteL(const std::string& name, double dx, double dy, double turn = 0) {
-        TDesign d(0.25, DefaultStock());
-        for (int i = 1; i < 20; ++i) d.CurrentWire->AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-        for (int i = 0; i < 20; ++i) d.CurrentWire->AddSeg(0.25, 0);
-        d.RightBracket.Origin()->SetXY(15 + dx, 15 + dy);
-        d.RightBracket.SetDirection(d.CurrentWire->EndDirection() + turn);
-        const std::string file = (dir / name).string();
-        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
-        return file;
-    }
     // A straight wire of 15 mm from the left bracket at (10, 10) with a V-bend
     // of theta at a mm; the right bracket on the left one's line at 15 mm.
     std::string WriteVBend(const std::string& name, double a, double theta) {
