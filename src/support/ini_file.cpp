@@ -315,12 +315,11 @@ TIniLoad TIniFile::LoadFile(const std::string& aFileName)
     }
     ::close(fd);
     if (!ok) return TIniLoad::Unreadable;
+    Parse(text);
     // A file that says it is UTF-16 and is not cannot be read as a document,
     // nor be written back.
-    bool bigEndian = false;
-    if ((StartsWith(text, kUtf16LEMark) || StartsWith(text, kUtf16BEMark)) && !DecodedUtf16(text, bigEndian))
+    if (FEncoding == TIniEncoding::Utf8 && (StartsWith(text, kUtf16LEMark) || StartsWith(text, kUtf16BEMark)))
         return TIniLoad::Unreadable;
-    Parse(text);
     return TIniLoad::Loaded;
 }
 
