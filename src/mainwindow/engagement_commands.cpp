@@ -15,7 +15,7 @@ void TEngagementCommands::MenuRunWireSlidesClick() {
     // The check mark has already been inverted by the trigger. A running
     // activation uses the new engagement from its next iteration on.
     FForm.Settings().Activation.WireSlides = FForm.Action("MenuRunWireSlides")->isChecked();
-    FForm.ShowTargetAndStop();
+    FForm.ApplySettings();
 }
 
 }  // namespace torvik

@@ -58,13 +58,13 @@ void TForceCommands::ActionForceEditExecute() {
 void TForceCommands::PanelInSlotDblClick() {
     int& mode = FForm.Settings().Activation.TargetMode;
     mode = mode == TargetPoint ? TargetAngle : mode == TargetAngle ? TargetSlot : TargetPoint;
-    FForm.ShowTargetAndStop();
+    FForm.ApplySettings();
 }
 
 void TForceCommands::PanelAutoDblClick() {
     bool& autoStop = FForm.Settings().Activation.AutoStop;
     autoStop = !autoStop;
-    FForm.ShowTargetAndStop();
+    FForm.ApplySettings();
 }
 
 void TForceCommands::MenuViewZoomForcesClick(bool aIn) {

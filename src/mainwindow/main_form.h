@@ -96,10 +96,12 @@ public:
     void WriteIniSettings();
     // Ends a running activation and redraws.
     void ActionStopRunExecute();
-    // Shows the activation target (TargetCaption) and the stop rule in the
-    // status panels and checks "Wire Slides in Slot" as the settings say;
-    // called whenever one of them changes.
-    void ShowTargetAndStop();
+    // Makes the window follow the settings: the activation target
+    // (TargetCaption) and the stop rule in the status panels, the check
+    // marks of Snap to Grid, Show Grid, Show Strain and "Wire Slides in
+    // Slot", and the stock of the segments added from now on. Called at
+    // start and whenever a setting changes.
+    void ApplySettings();
 
     // For the command groups, tools and dialogs.
     // Records one undo state of the wire (at the chosen undo level) and

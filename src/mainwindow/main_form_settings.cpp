@@ -28,11 +28,7 @@ void TMainForm::ReadIniSettings() {
     ini.Load(FPaths.SettingsFilePath);
     FPlacement = ReadSettings(ini, FSettings);
     ApplyWindowPlacement(FPlacement);
-    ShowTargetAndStop();
-    Action("MenuViewSnaptoGrid")->setChecked(FSettings.SnapGrid);
-    Action("MenuViewShowGrid")->setChecked(FSettings.ShowGrid);
-    Action("MenuViewStrain")->setChecked(FSettings.View.ViewStrain);
-    if (FDesign) FDesign->CurrentWire->Stock = FSettings.Stock;
+    ApplySettings();
 }
 
 void TMainForm::ApplyWindowPlacement(const TWindowPlacement& aPlacement) {
@@ -65,10 +61,14 @@ void TMainForm::ApplyWindowPlacement(const TWindowPlacement& aPlacement) {
     resize(w, h);
 }
 
-void TMainForm::ShowTargetAndStop() {
+void TMainForm::ApplySettings() {
     FPanelInSlot->setText(QString::fromLatin1(TargetCaption(FSettings.Activation)));
     FPanelAuto->setText(FSettings.Activation.AutoStop ? "Auto Stop" : "Manual Stop");
     Action("MenuRunWireSlides")->setChecked(FSettings.Activation.WireSlides);
+    Action("MenuViewSnaptoGrid")->setChecked(FSettings.SnapGrid);
+    Action("MenuViewShowGrid")->setChecked(FSettings.ShowGrid);
+    Action("MenuViewStrain")->setChecked(FSettings.View.ViewStrain);
+    if (FDesign) FDesign->CurrentWire->Stock = FSettings.Stock;
 }
 
 void TMainForm::WriteIniSettings() {

@@ -24,12 +24,9 @@ void TOptionsCommand::MenuEditOptionsClick() {
     if (result == QDialog::Accepted) FOptions->TakeBack();
     FOptions->Detach();
     if (result != QDialog::Accepted) return;
-    // Segments added from now on get the chosen material and cross-section.
-    FForm.Design().CurrentWire->Stock = settings.Stock;
-    FForm.Action("MenuViewSnaptoGrid")->setChecked(settings.SnapGrid);
-    FForm.Action("MenuViewShowGrid")->setChecked(settings.ShowGrid);
-    FForm.Action("MenuViewStrain")->setChecked(settings.View.ViewStrain);
-    FForm.ShowTargetAndStop();
+    // The panels and check marks follow, and segments added from now on get
+    // the chosen material and cross-section.
+    FForm.ApplySettings();
     FForm.UpdateActionsAndMenus();
     FForm.DrawDisplay();
 }

@@ -45,11 +45,11 @@ TEST_F(TEngagementTest, MenuItemPanelAndSettings) {
     EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance("Slot (sliding)"));
     // The switch concerns the slot only; the three targets stay as they are.
     form.Settings().Activation.TargetMode = TargetPoint;
-    form.ShowTargetAndStop();
+    form.ApplySettings();
     EXPECT_EQ(PanelText(), "Point");
     EXPECT_TRUE(slides->isChecked());
     form.Settings().Activation.TargetMode = TargetSlot;
-    form.ShowTargetAndStop();
+    form.ApplySettings();
     EXPECT_EQ(PanelText(), "Slot (sliding)");
 
     // Kept in a section of its own; the target key is unchanged.
