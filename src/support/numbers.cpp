@@ -267,7 +267,12 @@ std::string MaskKeepingValue(double v, std::string_view aMask) {
     double back = 0;
     if (v == 0 || !std::isfinite(v) || !TryParseFileNumber(FormatMask(v, aMask), back) || back != 0)
         return std::string(aMask);
-    return "0.###############";
+    // Fifteen decimals; a value that still shows as zero with them is as
+    // good as zero, and is written as zero in the usual mask, as a zero
+    // read back would be.
+    const std::string fine = "0.###############";
+    if (!TryParseFileNumber(FormatMask(v, fine), back) || back == 0) return std::string(aMask);
+    return fine;
 }
 
 }  // namespace torvik

@@ -23,7 +23,9 @@ std::string FormatMask(double v, std::string_view mask);
 // aMask (a plain number mask such as "0.000"), or, when it would write a
 // value that is not zero as zero (0.0004
 // with "0.000"), a mask with as many decimals as the value needs, so that a
-// small setting is not written or shown as a different one.
+// small setting is not written or shown as a different one. A value that
+// still shows as zero with fifteen decimals keeps aMask: it is written as
+// zero, the same way the zero read back is written again.
 std::string MaskKeepingValue(double v, std::string_view aMask);
 
 // Parses a file number: surrounding blanks, an optional sign, digits with "."

@@ -87,6 +87,11 @@ TEST(NumbersFormat, MaskKeepingValueNeverWritesASmallValueAsZero) {
     EXPECT_EQ(MaskKeepingValue(0.0005, "0.000"), "0.000");  // rounds to 0.001
     EXPECT_EQ(FormatMask(0.0004, MaskKeepingValue(0.0004, "0.000")), "0.0004");
     EXPECT_EQ(FormatMask(-1e-7, MaskKeepingValue(-1e-7, "0.00")), "-0.0000001");
+    // Too small for fifteen decimals: zero, written as zero is, so that it
+    // reads back and is written again the same.
+    EXPECT_EQ(MaskKeepingValue(1e-308, "0.00"), "0.00");
+    EXPECT_EQ(MaskKeepingValue(-4e-16, "0.000"), "0.000");
+    EXPECT_EQ(FormatMask(6e-15, MaskKeepingValue(6e-15, "0.00")), "0.000000000000006");
 }
 
 TEST(NumbersParse, AcceptsFileNumbers)
