@@ -45,6 +45,17 @@ protected:
         }
         EXPECT_FALSE(FForm->Action("ActionRedo")->isEnabled());
     }
+
+    // The wire has aShape as far as a design file keeps it: lengths to
+    // 1/2000 mm, bends to 1e-6 rad.
+    void ExpectShapeAsFileKeepsIt(const TWireShape& aShape) const {
+        const TWireShape shape = WireShape(Wire());
+        ASSERT_EQ(shape.size(), aShape.size());
+        for (std::size_t i = 0; i < aShape.size(); ++i) {
+            EXPECT_NEAR(shape[i].first, aShape[i].first, 2.5e-4) << i;
+            EXPECT_NEAR(shape[i].second, aShape[i].second, 5e-7) << i;
+        }
+    }
     QString Status() const { return FForm->findChild<QLabel*>("PanelBottom")->text(); }
 
     // The pixel of a logical point.

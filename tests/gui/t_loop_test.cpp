@@ -126,12 +126,7 @@ TEST_F(TTLoopTest, FromNewWithTheToolsToASavedActivatedLoopAndBackThroughItsHist
     FDialogs->openNames.push_back(Path("t-loop.tvk"));
     Trigger("ActionFileOpen");
     ASSERT_TRUE(FDialogs->Of("error").empty());
-    const TWireShape reread = WireShape(Wire());
-    ASSERT_EQ(reread.size(), built.size());
-    for (std::size_t i = 0; i < built.size(); ++i) {
-        EXPECT_NEAR(reread[i].first, built[i].first, 2.5e-4) << i;
-        EXPECT_NEAR(reread[i].second, built[i].second, 5e-7) << i;
-    }
+    ExpectShapeAsFileKeepsIt(built);
     EXPECT_EQ(*form.Design().RightBracket.Origin(), TPointReal(21, 10));
     EXPECT_NEAR(ToDegrees(form.Design().RightBracket.Direction()), degrees, 1e-4);
     EXPECT_EQ(form.CurrentTool(), ToolBracket);

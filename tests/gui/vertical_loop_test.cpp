@@ -101,12 +101,7 @@ TEST_F(TVerticalLoopTest, FromNewToASavedActivatedLoopAndBackThroughItsHistory) 
     FDialogs->openNames.push_back(Path("vertical.tvk"));
     Trigger("ActionFileOpen");
     ASSERT_TRUE(FDialogs->Of("error").empty());
-    const TWireShape reread = WireShape(Wire());
-    ASSERT_EQ(reread.size(), built.size());
-    for (std::size_t i = 0; i < built.size(); ++i) {
-        EXPECT_NEAR(reread[i].first, built[i].first, 2.5e-4) << i;
-        EXPECT_NEAR(reread[i].second, built[i].second, 5e-7) << i;
-    }
+    ExpectShapeAsFileKeepsIt(built);
     EXPECT_NEAR(form.Design().RightBracket.Origin()->x, tip.x + 0.3, 1e-6);
     EXPECT_NEAR(form.Design().RightBracket.Origin()->y, tip.y - 0.2, 1e-6);
     EXPECT_NEAR(Wire().Corner().x, tip.x, 2e-3);
