@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 #include "support/ini_file.h"
 #include "support/text_utils.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "dialogs/torvik_dialog.h"
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 
 class QCheckBox;
 class QComboBox;

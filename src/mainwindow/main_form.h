@@ -26,7 +26,7 @@
 
 #include "mainwindow/dialogs_seam.h"
 #include "mainwindow/paths.h"
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 #include "render/scene.h"
 #include "render/shapes.h"
 #include "render/view_mapping.h"

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "gui_fixture.h"
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 #include "support/ini_file.h"
 
 namespace torvik::test {

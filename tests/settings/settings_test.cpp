@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 #include "support/ini_file.h"
 
 namespace torvik {

@@ -3,7 +3,7 @@
 // that do not read, without touching the other sections.
 #include <gtest/gtest.h>
 
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 #include "support/ini_file.h"
 
 namespace torvik {

@@ -1,4 +1,4 @@
-#include "mainwindow/settings.h"
+#include "settings/settings.h"
 
 #include <cmath>
 #include <exception>
