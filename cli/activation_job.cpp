@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "support/ini_file.h"
+#include "support/text_utils.h"
 #include "wire/activation_run.h"
 #include "wire/design_file.h"
 
@@ -19,32 +20,16 @@ const char* RunEndName(TRunEnd aEnd) {
     return "max-iterations";
 }
 
-namespace {
-
-// "<file>: the key "Seg 4" is missing; ..." for the warning on stderr.
-std::string MissingSegmentsWarning(const std::string& aFile, const std::vector<int>& aMissing) {
-    constexpr std::size_t Shown = 5;
-    std::string keys;
-    for (std::size_t i = 0; i < aMissing.size() && i < Shown; ++i)
-        keys += (i > 0 ? ", " : "") + std::string("\"Seg ") + std::to_string(aMissing[i]) + "\"";
-    if (aMissing.size() > Shown) keys += ", ...";
-    if (aMissing.size() == 1)
-        return aFile + ": the key " + keys + " is missing; a straight segment of 0.0125 mm is used in its place";
-    return aFile + ": " + std::to_string(aMissing.size()) + " segment keys are missing (" + keys +
-           "); a straight segment of 0.0125 mm is used in place of each";
-}
-
-}  // namespace
-
 std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings) {
     const std::string& file = aOptions.DesignFile;
+    const std::string shown = "'" + ShownFileName(file) + "'";
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) throw TUsageError("'" + file + "': no such design file");
+    if (!std::filesystem::exists(file, ec)) throw TUsageError(shown + ": no such design file");
     // The design reader takes a file it cannot read for an empty design, as
     // the program's Open does; here that would only hide a mistake.
     TIniFile ini;
-    if (!ini.Load(file)) throw TUsageError("'" + file + "' cannot be read as a design file");
-    if (!ini.SectionExists("Wire")) throw TUsageError("'" + file + "' holds no wire (no [Wire] section)");
+    if (!ini.Load(file)) throw TUsageError(shown + " cannot be read as a design file");
+    if (!ini.SectionExists("Wire")) throw TUsageError(shown + " holds no wire (no [Wire] section)");
 
     TDesignReadNotes notes;
     std::unique_ptr<TDesign> d;
@@ -53,8 +38,7 @@ std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std
     } catch (const std::exception& e) {
         throw TUsageError(e.what());  // names the file and the key
     }
-    if (aWarnings && !notes.MissingSegments.empty())
-        aWarnings->push_back(MissingSegmentsWarning(file, notes.MissingSegments));
+    if (aWarnings && !notes.MissingSegments.empty()) aWarnings->push_back(MissingSegmentsMessage(file, notes));
     return d;
 }
 

@@ -1,6 +1,7 @@
 // torvik-activate: activates a wire design from the command line and prints
 // the forces and moments on both brackets.
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -10,6 +11,7 @@
 #include "cli/curve_job.h"
 #include "cli/options.h"
 #include "cli/report.h"
+#include "support/errors.h"
 
 namespace {
 
@@ -20,19 +22,25 @@ int Fail(const std::string& message) {
     return BadInput;
 }
 
-// Writes all of text to stdout; false when the output cannot be written.
-bool Print(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+// Writes all of text to stdout; false when the output cannot be written,
+// with the system's reason in aReason.
+bool Print(const std::string& text, std::string& aReason) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) return true;
+    aReason = torvik::SystemReason(errno != 0 ? errno : EIO);
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace torvik::cli;
+    std::string reason;
+    const auto outputFailed = [&reason] { return Fail("cannot write the output: " + reason); };
     try {
         const TCliOptions options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.Help) return Print(UsageText()) ? 0 : Fail("cannot write the output");
-        if (options.Version) return Print(VersionText()) ? 0 : Fail("cannot write the output");
+        if (options.Help) return Print(UsageText(), reason) ? 0 : outputFailed();
+        if (options.Version) return Print(VersionText(), reason) ? 0 : outputFailed();
         std::vector<std::string> warnings;
         auto design = OpenDesign(options, &warnings);
         for (const std::string& warning : warnings)
@@ -40,11 +48,11 @@ int main(int argc, char** argv) {
         if (options.CurveSteps > 0) {
             torvik::TActivationCurve curve(*design, CurveSettings(options));
             curve.Run();
-            if (!Print(FormatCurve(curve, options))) return Fail("cannot write the output");
+            if (!Print(FormatCurve(curve, options), reason)) return outputFailed();
             return CurveExitStatus(curve);
         }
         const TActivationReport report = Activate(*design, options);
-        if (!Print(FormatReport(report, options))) return Fail("cannot write the output");
+        if (!Print(FormatReport(report, options), reason)) return outputFailed();
         return ExitStatus(report);
     } catch (const TUsageError& e) {
         return Fail(e.what());

@@ -81,7 +81,9 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            if (!o.DesignFile.empty()) throw TUsageError("more than one design file given ('" + o.DesignFile + "', '" + arg + "')");
+            if (!o.DesignFile.empty())
+                throw TUsageError("more than one design file given ('" + ShownFileName(o.DesignFile) + "', '" +
+                                  ShownFileName(arg) + "')");
             if (arg.empty()) throw TUsageError("the design file name is empty");
             o.DesignFile = arg;
             continue;
@@ -156,7 +158,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "roots") {
             if (value == "up") o.Tooth.Roots = TRootSide::Up;
             else if (value == "down") o.Tooth.Roots = TRootSide::Down;
-            else throw TUsageError("--roots must be up or down, not '" + value + "'");
+            else throw TUsageError("--roots must be up or down, not " + QuotedValue(value));
             o.ShowCentre = true;
         }
     }

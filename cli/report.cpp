@@ -153,7 +153,7 @@ std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return torvik
 
 std::string DesignLines(int aSegments, const TCliOptions& o) {
     std::string s;
-    s += "Design:         " + o.DesignFile + " (" + std::to_string(aSegments) + " segments)\n";
+    s += "Design:         " + ShownFileName(o.DesignFile) + " (" + std::to_string(aSegments) + " segments)\n";
     s += "Wire:           " + o.Stock.Material.Name + " (E " + Fixed(o.Stock.Material.Modulus, 0) + " N/mm²), " +
          CrossSectionInMm(o.Stock.Size) + "\n";
     return s;

@@ -2,9 +2,11 @@
 // Exceptions of the model. Every failure is an exception carrying the text
 // the user will see.
 
+#include <cerrno>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace torvik {
 
@@ -36,5 +38,10 @@ class TFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The system's reason for a failure, from its error number: "No space left
+// on device", "Permission denied", ... in the user's language where the
+// system has it.
+inline std::string SystemReason(int aErrno) { return std::generic_category().message(aErrno); }
 
 }  // namespace torvik

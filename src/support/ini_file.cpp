@@ -329,7 +329,8 @@ void TIniFile::LoadForUpdate(const std::string& aFileName)
     // A folder is not a file at all; writing says so.
     std::error_code ec;
     if (fs::is_directory(aFileName, ec)) return;
-    throw TFileError("Unable to write to " + aFileName + ": it cannot be read, and its other contents would be lost");
+    throw TFileError("Unable to write to " + ShownFileName(aFileName) +
+                     ": it cannot be read, and its other contents would be lost");
 }
 
 void TIniFile::Parse(std::string_view text)
@@ -416,36 +417,45 @@ std::string TIniFile::Utf8Text() const
 
 void TIniFile::Save(const std::string& aFileName) const
 {
-    const std::string error = "Unable to write to " + aFileName;
+    const std::string error = "Unable to write to " + ShownFileName(aFileName);
+    // The system's reason goes on a line of its own.
+    const auto fail = [&error](int aErrno) { throw TFileError(error + ".\n" + SystemReason(aErrno)); };
     // Writing through a symbolic link replaces the file it leads to, not the link.
     const fs::path target = ResolveLinks(aFileName);
-    if (target.empty()) throw TFileError(error);
+    if (target.empty()) fail(ELOOP);
 
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
-        if (!S_ISREG(st.st_mode)) throw TFileError(error);
+        if (S_ISDIR(st.st_mode)) fail(EISDIR);
+        if (!S_ISREG(st.st_mode)) throw TFileError(error + ".\nNot a regular file");
         if (IsReadOnly(target.c_str(), st)) throw TFileError(error + ": the file is read-only");
     }
 
     std::string tmpName;
     int fd = CreateTempBeside(target, tmpName);
-    if (fd < 0) throw TFileError(error);
+    if (fd < 0) fail(errno);
 
-    bool ok = WriteAll(fd, Text());
+    // The first failure's reason is the one given.
+    int failure = 0;
+    const auto check = [&failure](bool aDone) {
+        if (!aDone && failure == 0) failure = errno != 0 ? errno : EIO;
+        return aDone;
+    };
+    bool ok = check(WriteAll(fd, Text()));
     if (ok && exists) {
         // The new file takes the old one's rights and, where allowed, owner.
-        ok = ::fchmod(fd, st.st_mode & 07777) == 0;
+        ok = check(::fchmod(fd, st.st_mode & 07777) == 0);
         if (ok && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
             // Only the administrator may give a file away; the file stays ours.
         }
     }
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(tmpName.c_str(), target.c_str()) == 0;
+    if (ok) ok = check(::fsync(fd) == 0);
+    if (!check(::close(fd) == 0)) ok = false;
+    if (ok) ok = check(::rename(tmpName.c_str(), target.c_str()) == 0);
     if (!ok) {
         ::unlink(tmpName.c_str());
-        throw TFileError(error);
+        fail(failure);
     }
     // Make the rename itself durable; a failure here leaves a complete file.
     fs::path folder = target.parent_path();

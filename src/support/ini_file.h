@@ -57,10 +57,12 @@ public:
     std::string Text() const;
     // Writes the document through a temporary file renamed over aFileName.
     // A symbolic link is written through: the file it leads to is replaced.
-    // Throws TFileError("Unable to write to <aFileName>") when that fails,
-    // and with ": the file is read-only" added when the file has no write
-    // permission (by its mode bits, whoever runs the program); the old file
-    // is then left as it was.
+    // Throws TFileError("Unable to write to <aFileName>.\n<reason>"), the
+    // system's reason on the second line, when that fails, and
+    // TFileError("Unable to write to <aFileName>: the file is read-only")
+    // when the file has no write permission (by its mode bits, whoever runs
+    // the program); the old file is then left as it was. Messages show the
+    // name as ShownFileName does.
     void Save(const std::string& aFileName) const;
 
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;

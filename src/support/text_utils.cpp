@@ -1,4 +1,5 @@
-// Quote stripping, quoted splitting and quoting of file values for messages.
+// Quote stripping, quoted splitting, and file values and file names as
+// messages show them.
 
 #include "support/text_utils.h"
 
@@ -97,37 +98,76 @@ void AppendHex(std::string& out, unsigned value, int digits)
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
 }
 
+// The character at text[i] as a message shows it, appended to out: itself,
+// or its escape when it is a control character or a byte that is not
+// UTF-8. Returns the number of bytes taken.
+size_t AppendShown(std::string& out, std::string_view text, size_t i)
+{
+    char32_t code = 0;
+    const size_t length = Utf8Sequence(text, i, code);
+    if (length == 0) {
+        out += "\\x";
+        AppendHex(out, static_cast<unsigned char>(text[i]), 2);
+        return 1;
+    }
+    if (code == '\t') {
+        out += "\\t";
+    } else if (code == '\r') {
+        out += "\\r";
+    } else if (code == '\n') {
+        out += "\\n";
+    } else if (IsControl(code)) {
+        out += code < 0x80 ? "\\x" : "\\u";
+        AppendHex(out, static_cast<unsigned>(code), code < 0x80 ? 2 : 4);
+    } else {
+        out.append(text.substr(i, length));
+    }
+    return length;
+}
+
 }  // namespace
 
 std::string QuotedValue(std::string_view text, std::size_t aMaxChars)
 {
     std::string out = "'";
     size_t i = 0;
-    for (size_t chars = 0; i < text.size() && chars < aMaxChars; ++chars) {
-        char32_t code = 0;
-        const size_t length = Utf8Sequence(text, i, code);
-        if (length == 0) {
-            out += "\\x";
-            AppendHex(out, static_cast<unsigned char>(text[i]), 2);
-            ++i;
-            continue;
-        }
-        if (code == '\t') {
-            out += "\\t";
-        } else if (code == '\r') {
-            out += "\\r";
-        } else if (code == '\n') {
-            out += "\\n";
-        } else if (IsControl(code)) {
-            out += code < 0x80 ? "\\x" : "\\u";
-            AppendHex(out, static_cast<unsigned>(code), code < 0x80 ? 2 : 4);
-        } else {
-            out.append(text.substr(i, length));
-        }
-        i += length;
-    }
+    for (size_t chars = 0; i < text.size() && chars < aMaxChars; ++chars) i += AppendShown(out, text, i);
     if (i < text.size()) out += "...";
     out += "'";
+    return out;
+}
+
+std::string ShownFileName(std::string_view aName, std::size_t aMaxChars)
+{
+    // Each character as shown, an escape as one piece, so that shortening
+    // never cuts an escape or a character in two. An escape is as wide as
+    // its text, any other character one.
+    std::vector<std::string> pieces;
+    std::size_t width = 0;
+    const auto widthOf = [](const std::string& aPiece) { return aPiece.front() == '\\' ? aPiece.size() : 1; };
+    for (size_t i = 0; i < aName.size();) {
+        std::string piece;
+        i += AppendShown(piece, aName, i);
+        width += widthOf(piece);
+        pieces.push_back(std::move(piece));
+    }
+    std::string out;
+    if (width <= aMaxChars || aMaxChars < 2) {
+        for (const std::string& piece : pieces) out += piece;
+        return out;
+    }
+    // The start of the path and as much of its end, which names the file,
+    // as fits beside the ellipsis.
+    const std::size_t budget = aMaxChars - 1;
+    std::size_t head = 0, headWidth = 0;
+    while (head < pieces.size() && headWidth + widthOf(pieces[head]) <= budget * 2 / 5)
+        headWidth += widthOf(pieces[head++]);
+    std::size_t tail = pieces.size(), tailWidth = 0;
+    while (tail > head && headWidth + tailWidth + widthOf(pieces[tail - 1]) <= budget)
+        tailWidth += widthOf(pieces[--tail]);
+    for (std::size_t k = 0; k < head; ++k) out += pieces[k];
+    out += "\u2026";
+    for (std::size_t k = tail; k < pieces.size(); ++k) out += pieces[k];
     return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small text helpers: stripping quote characters from the ends of a text,
 // splitting a text at a separator while keeping double-quoted items whole,
-// and quoting a value of a file in a message.
+// quoting a value of a file in a message, and showing a file name in one.
 
 #include <cstddef>
 #include <optional>
@@ -31,6 +31,14 @@ std::vector<std::string> SplitQuoted(std::string_view text, std::string_view sep
 // UTF-8 (as \xNN) escaped, so that a message stays short, one line, and
 // shows what the file holds.
 std::string QuotedValue(std::string_view text, std::size_t aMaxChars = 60);
+
+// How every message, caption and menu shows a file's name (the system's
+// bytes, which need not be UTF-8): its characters escaped as QuotedValue
+// escapes them, without quotes, and a name wider than aMaxChars characters
+// (an escape as wide as its text) shortened in the middle to its start, an
+// ellipsis "…" and as much of its end as fits.
+constexpr std::size_t ShownFileNameWidth = 80;
+std::string ShownFileName(std::string_view aName, std::size_t aMaxChars = ShownFileNameWidth);
 
 // UTF-16 text (without its byte order mark; big-endian when aBigEndian) as
 // UTF-8; none when it is not UTF-16: an odd number of bytes, or a surrogate

@@ -1,5 +1,6 @@
 #include "wire/design_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <filesystem>
@@ -116,25 +117,36 @@ void TBracket::SaveToIni(TIniFile& aIni) const {
 }
 
 void TBracket::ReadFromIni(const TIniFile& aIni) {
-    // Bad or missing values keep the bracket's current ones.
+    // A missing key keeps the bracket's current value. One that is there but
+    // does not read, or reads as an absurd position, is refused before the
+    // bracket changes: a bracket quietly left where it was would change the
+    // loads without a word.
     double x = FOrigin->x, y = FOrigin->y, direction = FDirection;
+    // The key's number into v; false when the key is missing.
+    std::string text;
+    const auto read = [&](const char* key, double& v) {
+        const std::optional<std::string> value = aIni.Read(Name, key);
+        if (!value) return false;
+        text = *value;
+        try {
+            v = ParseFileNumber(text);
+        } catch (const std::exception& e) {
+            throw std::runtime_error(Name + ": " + key + ": " + e.what());
+        }
+        return true;
+    };
     const auto position = [&](const char* key, double& target) {
-        const std::string text = aIni.ReadString(Name, key, "nil");
         double v = 0;
-        if (!TryParseFileNumber(text, v)) return;
-        // A readable but absurd position could never be drawn; it is refused
-        // before the bracket changes.
+        if (!read(key, v)) return;
+        // A readable but absurd position could never be drawn.
         if (std::abs(v / 20) > MaxFilePosition)
-            throw std::runtime_error(Name + " " + key + ": " + QuotedValue(text) + " is not a valid bracket position");
+            throw std::runtime_error(Name + ": " + key + ": " + QuotedValue(text) + " is not a valid bracket position");
         target = v / 20;
     };
     position("X", x);
     position("Y", y);
-    double v = 0;
-    if (TryParseFileNumber(aIni.ReadString(Name, "Angulation", "nil"), v)) {
-        // A direction more than a turn away from [0, 2pi) would not fold.
-        direction = std::fmod(v, TwoPi);
-    }
+    // A direction more than a turn away from [0, 2pi) would not fold.
+    if (double v = 0; read("Angulation", v)) direction = std::fmod(v, TwoPi);
     FOrigin->SetXY(x, y);
     FDirection = direction;
     Rebuild();
@@ -159,9 +171,12 @@ bool IsDesign(const TIniFile& aIni) {
 
 void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight) {
     TIniFile ini;
-    // The file's other sections are kept; a file that is there but cannot
-    // be read is refused rather than replaced by our sections alone.
+    // A design file keeps its other sections; a file that is there but
+    // cannot be read is refused rather than replaced by our sections alone.
     ini.LoadForUpdate(aFileName);
+    // A file that holds no design (the user chose to replace it) gives way
+    // to the design: its text is not kept around it.
+    if (!IsDesign(ini)) ini = TIniFile();
     aWire.SaveToIni(ini);
     aLeft.SaveToIni(ini);
     aRight.SaveToIni(ini);
@@ -177,6 +192,7 @@ void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& a
     try {
         aLeft.ReadFromIni(aIni);
         aRight.ReadFromIni(aIni);
+        if (aNotes) aNotes->Segments = std::max(0, aIni.ReadInteger(kWireSection, "Segments", 0));
         aWire.ReadFromIni(aIni, aNotes ? &aNotes->MissingSegments : nullptr);
     } catch (...) {
         attach();
@@ -194,16 +210,16 @@ void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBr
             // Something that is there but cannot be read (a folder, a file far
             // too large for a design) is an error rather than an empty design
             // that a later save would write over it.
-            throw TFileError("Unable to read " + aFileName);
+            throw TFileError("Unable to read " + ShownFileName(aFileName));
         case TIniLoad::Loaded:
             // Nor is a file without any design section taken for an empty design.
-            if (!IsDesign(ini)) throw TFileError(aFileName + " is not a Torvik design");
+            if (!IsDesign(ini)) throw TFileError(ShownFileName(aFileName) + " is not a Torvik design");
             break;
     }
     try {
         ReadDesign(ini, aWire, aLeft, aRight, aNotes);
     } catch (const std::exception& e) {
-        throw TFileError(aFileName + ": " + e.what());
+        throw TFileError(ShownFileName(aFileName) + ": " + e.what());
     }
 }
 
@@ -213,6 +229,16 @@ std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmen
     ReadDesign(aFileName, *design->CurrentWire, design->LeftBracket, design->RightBracket, aNotes);
     design->AttachToBrackets();
     return design;
+}
+
+std::string MissingSegmentsMessage(const std::string& aFileName, const TDesignReadNotes& aNotes) {
+    const std::size_t missing = aNotes.MissingSegments.size();
+    if (missing == 0) return {};
+    const std::size_t declared = std::max(missing, static_cast<std::size_t>(std::max(aNotes.Segments, 0)));
+    const std::string start =
+        ShownFileName(aFileName) + ": " + std::to_string(missing) + " of " + std::to_string(declared) + " segments ";
+    if (missing == 1) return start + "is missing; it was read as a straight 0.0125 mm piece.";
+    return start + "are missing; each was read as a straight 0.0125 mm piece.";
 }
 
 }  // namespace torvik

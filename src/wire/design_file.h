@@ -19,21 +19,31 @@ struct TDesign;
 
 // What a read let pass that a reader may want to mention.
 struct TDesignReadNotes {
+    // The number of segments the design declares ("Segments").
+    int Segments = 0;
     // The indices i whose key "Seg i" was missing; each of those segments
     // was read as a straight one of 0.0125 mm.
     std::vector<int> MissingSegments;
 };
 
+// What the window and the command line tell the user about missing segment
+// keys: "<file>: 161 of 310 segments are missing; each was read as a
+// straight 0.0125 mm piece." (the name as ShownFileName shows it); empty
+// when none is missing.
+std::string MissingSegmentsMessage(const std::string& aFileName, const TDesignReadNotes& aNotes);
+
 // Whether a document holds a design: a section "Wire", "Left Bracket" or
 // "Right Bracket".
 bool IsDesign(const TIniFile& aIni);
 
-// Writes the wire and both brackets into aFileName in one go, keeping any
-// other sections of an existing file. The file is replaced atomically: a
-// failed write throws TFileError("Unable to write to <name>...") and leaves
-// the old file as it was. A file that is there but cannot be read is not
-// replaced (its other sections would be lost), nor is a read-only one.
-// Clears the wire's dirty flag on success.
+// Writes the wire and both brackets into aFileName in one go, keeping the
+// other sections of an existing design file; an existing file that holds no
+// design section is replaced by the design alone. The file is replaced
+// atomically: a failed write throws TFileError("Unable to write to
+// <name>...", with the system's reason) and leaves the old file as it was.
+// A file that is there but cannot be read is not replaced (its other
+// sections would be lost), nor is a read-only one. Clears the wire's dirty
+// flag on success.
 void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight);
 
 // Reads the left bracket, the right bracket, then the wire's segments (the
@@ -43,9 +53,12 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
 // read throws TFileError("Unable to read <name>"), and one that holds no
 // design section TFileError("<name> is not a Torvik design"), before
 // anything changes. A bad segment throws "<name>: Seg i: ...", leaving the
-// brackets and the segments read before it in place; so does an absurd
-// bracket position ("<name>: Right Bracket Y: ..."), before that bracket
-// changes.
+// brackets and the segments read before it in place. A bracket key that is
+// there but does not read, or an absurd bracket position, throws
+// "<name>: Right Bracket: X: 'abc' is not a valid floating point value" (or
+// "... is not a valid bracket position") before that bracket changes; a
+// missing bracket key keeps the bracket's value. Messages show the name as
+// ShownFileName does.
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight,
                 TDesignReadNotes* aNotes = nullptr);
 // The same from a parsed document; its errors name the key but no file.

@@ -71,9 +71,8 @@ inline std::vector<std::string> Lines(const std::string& text) {
 class TCliFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("torvik_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
+        // Short, so that messages show the names whole.
+        dir = std::filesystem::temp_directory_path() / ("torvik_cli_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

@@ -17,6 +17,9 @@
 #include "cli/activation_job.h"
 #include "cli/options.h"
 #include "cli/report.h"
+#include "support/errors.h"
+#include "support/ini_file.h"
+#include "support/text_utils.h"
 #include "wire/design_file.h"
 
 #include "cli_test_support.h"
@@ -50,8 +53,6 @@ protected:
         std::ofstream(file) << text;
         return file;
     }
-
-    fs::path dir;
 };
 
 }  // namespace
@@ -235,8 +236,8 @@ TEST_F(CliRun, WarnsWhenASegmentKeyIsMissingAndNamesTheBadKey) {
     const std::string holed = Write("holed.tvk", text);
 
     const TOutput r = RunProgram("'" + holed + "'");
-    EXPECT_EQ(r.text.rfind("torvik-activate: warning: " + holed + ": the key \"Seg 7\" is missing; a straight "
-                           "segment of 0.0125 mm is used in its place\n",
+    EXPECT_EQ(r.text.rfind("torvik-activate: warning: " + holed +
+                               ": 1 of 39 segments is missing; it was read as a straight 0.0125 mm piece.\n",
                            0),
               0u)
         << r.text;
@@ -259,4 +260,52 @@ TEST_F(CliRun, WarnsWhenASegmentKeyIsMissingAndNamesTheBadKey) {
     const TOutput b = RunProgram("'" + bad + "'");
     EXPECT_EQ(b.status, 2);
     EXPECT_EQ(b.text, "torvik-activate: " + bad + ": Seg 2: 'abc' is not a valid floating point value\n");
+}
+
+TEST_F(CliRun, NamesAreShownEscapedBadBracketsRefusedAndWriteErrorsSayWhy) {
+    // A name with an escape sequence and a line break, and one whose bytes
+    // are not UTF-8: both open, and every line names them escaped.
+    for (const std::string& name : {std::string("red\x1B[31m\nloop.tvk"), std::string("bad\xFF\xFEname.tvk")}) {
+        const std::string file = WriteL(name, 0.1, 0);
+        std::string text, line;
+        for (std::ifstream in(file); std::getline(in, line);)
+            if (line.rfind("Seg 3=", 0) != 0) text += line + "\n";
+        std::ofstream(file, std::ios::trunc) << text;
+        // printf hands the bytes to the program as they are.
+        std::string bytes = "\"$(printf '";
+        for (const char c : file) {
+            char octal[8];
+            std::snprintf(octal, sizeof octal, "\\%03o", static_cast<unsigned char>(c));
+            bytes += octal;
+        }
+        const TOutput r = RunProgram(bytes + "')\"");
+        const std::string shown = ShownFileName(file);
+        EXPECT_EQ(r.status, 0) << r.text;
+        EXPECT_EQ(r.text.find_first_of("\x1B\xFF"), std::string::npos) << r.text;
+        EXPECT_EQ(r.text.rfind("torvik-activate: warning: " + shown + ": 1 of 39 segments is missing;", 0), 0u)
+            << r.text;
+        EXPECT_NE(r.text.find("Design:         " + shown + " (40 segments)\n"), std::string::npos) << r.text;
+    }
+
+    // A bracket key that is there but does not read is refused.
+    const std::string good = WriteL("bracket.tvk", 0.1, 0);
+    TIniFile ini;
+    ASSERT_TRUE(ini.Load(good));
+    ini.WriteString("Right Bracket", "X", "abc");
+    ini.Save(good);
+    const TOutput bad = RunProgram("'" + good + "'");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.text, "torvik-activate: " + good + ": Right Bracket: X: 'abc' is not a valid floating point value\n");
+
+    // A report that cannot be written says why.
+    std::string message;
+    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' '" + WriteL("full.tvk", 0.1, 0) +
+                                "' 2>&1 >/dev/full";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buf[512];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) message.append(buf, n);
+    const int status = pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(message, "torvik-activate: cannot write the output: " + SystemReason(ENOSPC) + "\n");
 }

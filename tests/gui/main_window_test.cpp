@@ -14,6 +14,7 @@
 #include "gui_fixture.h"
 #include "mainwindow/application.h"
 #include "mainwindow/display_widget.h"
+#include "support/errors.h"
 #include "support/ini_file.h"
 
 namespace torvik::test {
@@ -146,7 +147,8 @@ TEST_F(TMainWindowTest, UnwritableSettingsStillClose) {
     const auto errors = FDialogs->Of("error");
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].text,
-              "Could not save preferences to INI file.\nUnable to write to " + SettingsFile() + ".");
+              "Could not save preferences to INI file.\nUnable to write to " + SettingsFile() + ".\n" +
+                  QString::fromStdString(SystemReason(ENOTDIR)) + ".");
     FForm.reset();
 }
 

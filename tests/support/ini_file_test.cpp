@@ -185,7 +185,7 @@ TEST(IniFileSave, FailureThrowsAndLeavesTheOldFile)
         ini.Save(inside);
         FAIL() << "no exception";
     } catch (const TFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + inside);
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + inside + ".\n" + SystemReason(ENOTDIR));
     }
     const std::string missing = (dir.path() / "no-such-folder" / "x.ini").string();
     EXPECT_THROW(ini.Save(missing), TFileError);

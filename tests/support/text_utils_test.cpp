@@ -1,5 +1,5 @@
 // Protects quote stripping and quoted splitting, used to read the saved window rectangle, and the quoting of file
-// values in messages (short, one line, control characters and bytes that are not UTF-8 escaped).
+// values and file names in messages (short, one line, control characters and bytes that are not UTF-8 escaped).
 
 #include "support/text_utils.h"
 
@@ -58,6 +58,27 @@ TEST(TextQuotedValue, ShortOneLineAndReadable)
     EXPECT_EQ(QuotedValue("\xC0\xAF"), "'\\xC0\\xAF'");
     EXPECT_EQ(QuotedValue("\xED\xA0\x80"), "'\\xED\\xA0\\x80'");
     EXPECT_EQ(QuotedValue(std::string("a\0b", 3)), "'a\\x00b'");
+}
+
+TEST(TextShownFileName, EscapedAndShortenedInTheMiddle)
+{
+    EXPECT_EQ(ShownFileName("/home/me/Loops/closing loop.tvk"), "/home/me/Loops/closing loop.tvk");
+    // Line ends, escape sequences, direction overrides and bytes that are not
+    // UTF-8 are shown as escapes, never passed on.
+    EXPECT_EQ(ShownFileName("a\nb\x1B[31mc\u202Ed\xFF\xFE.tvk"), "a\\nb\\x1B[31mc\\u202Ed\\xFF\\xFE.tvk");
+    // A long name keeps its start and as much of its end as fits, 80
+    // characters in all, the ellipsis included.
+    const std::string folder = "/home/me/" + std::string(150, 'f') + "/";
+    const std::string shown = ShownFileName(folder + "loop.tvk");
+    EXPECT_EQ(shown.rfind("/home/me/fff", 0), 0u) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 9), "/loop.tvk");
+    EXPECT_EQ(shown.size(), 80u - 1 + 3) << shown;  // the ellipsis is three bytes
+    EXPECT_NE(shown.find("f\u2026f"), std::string::npos) << shown;
+    // Characters count as one, escapes by their width; neither is cut.
+    const std::string wide = ShownFileName(std::string(40, 'x') + std::string(30, '\xFF') + "\u00e9.tvk", 30);
+    EXPECT_EQ(wide, std::string(11, 'x') + "\u2026\\xFF\\xFF\\xFF\u00e9.tvk") << wide;
+    EXPECT_EQ(ShownFileName(std::string(81, 'a')).size(), 82u);
+    EXPECT_EQ(ShownFileName(std::string(80, 'a')), std::string(80, 'a'));
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ namespace {
 class DesignFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("torvik-design-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // Short, so that messages show the names whole.
+        dir = fs::temp_directory_path() / ("torvik-design-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -134,19 +134,26 @@ TEST_F(DesignFileTest, ABendAtNodeZeroIsKept) {
     EXPECT_THROW(ReadDesign(Path("y.tvk"), *y.CurrentWire, y.LeftBracket, y.RightBracket), std::exception);
 }
 
-TEST_F(DesignFileTest, TolerantReadingOfMissingAndBadValues) {
+TEST_F(DesignFileTest, TolerantReadingOfMissingValuesAndRefusalOfBadBracketValues) {
     Write(Path("m.tvk"),
           "[wire]\nsegments = 3 \nSeg 1=0.1, 10\nSeg 3= -0.2 , 4.00 \n"
-          "[Left Bracket]\nX=abc\nY=100\nAngulation=-1.5707963\n");
+          "[Left Bracket]\nY=100\nAngulation=-1.5707963\n");
+    TDesignReadNotes notes;
     TDesign d(0.25, DefaultStock());
-    ReadDesign(Path("m.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+    ReadDesign(Path("m.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket, &notes);
     TWire& w = *d.CurrentWire;
     ASSERT_EQ(w.Count(), 4);
+    EXPECT_EQ(MissingSegmentsMessage(Path("m.tvk"), notes),
+              Path("m.tvk") + ": 1 of 3 segments is missing; it was read as a straight 0.0125 mm piece.");
+    notes.MissingSegments = {2, 3};
+    EXPECT_EQ(MissingSegmentsMessage("a\nb.tvk", notes),
+              "a\\nb.tvk: 2 of 3 segments are missing; each was read as a straight 0.0125 mm piece.");
+    EXPECT_EQ(MissingSegmentsMessage("a.tvk", TDesignReadNotes{}), "");
     EXPECT_EQ(w.Segment(1).length, 0.5);
     EXPECT_EQ(w.Segment(2).length, 0.0125);  // a missing key is a short straight segment
     EXPECT_EQ(w.Segment(2).angle, 0);
     EXPECT_EQ(w.Segment(3).angle, -0.2);
-    EXPECT_EQ(d.LeftBracket.Origin()->x, 10);  // X=abc keeps the previous value
+    EXPECT_EQ(d.LeftBracket.Origin()->x, 10);  // a missing X keeps the previous value
     EXPECT_EQ(d.LeftBracket.Origin()->y, 5);
     EXPECT_NEAR(d.LeftBracket.Direction(), 3 * Pi / 2, 1e-7);
     EXPECT_EQ(*d.RightBracket.Origin(), TPointReal(20, 10));
@@ -156,6 +163,24 @@ TEST_F(DesignFileTest, TolerantReadingOfMissingAndBadValues) {
     TIniFile ini;
     ini.Load(Path("m.tvk"));
     EXPECT_EQ(ini.ReadString("Left Bracket", "Angulation", ""), "4.712389");
+
+    // A bracket value that is there but does not read is refused as a bad
+    // segment is, before the bracket changes: a bracket quietly left at its
+    // default would change the loads without a word.
+    for (const char* bad : {"abc", "nan", "inf", "-inf", "1e999", ""}) {
+        Write(Path("b.tvk"), std::string("[Wire]\nSegments=1\nSeg 1=0, 5\n[Right Bracket]\nX=") + bad +
+                                 "\nY=300\nAngulation=1\n");
+        TDesign b(0.25, DefaultStock());
+        try {
+            ReadDesign(Path("b.tvk"), *b.CurrentWire, b.LeftBracket, b.RightBracket);
+            ADD_FAILURE() << bad;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(std::string(e.what()), Path("b.tvk") + ": Right Bracket: X: '" + bad +
+                                                 "' is not a valid floating point value");
+        }
+        EXPECT_EQ(*b.RightBracket.Origin(), TPointReal(20, 10)) << bad;
+        EXPECT_EQ(b.RightBracket.Direction(), 0) << bad;
+    }
 
     // A missing file is an empty design; one that is there but cannot be
     // read is an error that changes nothing.
@@ -199,7 +224,7 @@ TEST_F(DesignFileTest, BadSegmentsFailNamingTheFileAndTheKey) {
     EXPECT_EQ(readError(longWire, 11), bad + ": Seg 11: the wire would be longer than 100000 mm");
     // An absurd bracket position is refused before that bracket changes.
     EXPECT_EQ(readError("[Right Bracket]\nX=300\nY=1e12\n[Wire]\nSegments=1\n", 1),
-              bad + ": Right Bracket Y: '1e12' is not a valid bracket position");
+              bad + ": Right Bracket: Y: '1e12' is not a valid bracket position");
     {
         TDesign d(0.25, DefaultStock());
         EXPECT_THROW(ReadDesign(bad, *d.CurrentWire, d.LeftBracket, d.RightBracket), std::runtime_error);
@@ -356,7 +381,7 @@ TEST_F(DesignFileTest, SaveRefusesWhatItCannotKeepAndWritesThroughLinks) {
 
     // A link is written through: the link stays, the file it leads to changes.
     fs::create_directories(dir / "real");
-    Write(Path("real/loop.tvk"), "[Notes]\nmine=1\n");
+    Write(Path("real/loop.tvk"), "[Wire]\nSegments=0\n[Notes]\nmine=1\n");
     fs::create_symlink("real/loop.tvk", dir / "link.tvk");
     SaveDesign(Path("link.tvk"), *d.CurrentWire, d.LeftBracket, d.RightBracket);
     EXPECT_TRUE(fs::is_symlink(dir / "link.tvk"));
@@ -390,7 +415,7 @@ TEST_F(DesignFileTest, FailedWriteLeavesTheOldFile) {
         SaveDesign(Path("plain") + "/d.tvk", *d.CurrentWire, d.LeftBracket, d.RightBracket);
         FAIL() << "no error";
     } catch (const TFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + Path("plain") + "/d.tvk");
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + Path("plain") + "/d.tvk.\n" + SystemReason(ENOTDIR));
     }
     EXPECT_TRUE(d.CurrentWire->dirty);
     EXPECT_EQ(Slurp(Path("plain")), "x");
