@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +13,7 @@
 #include "mainwindow/command_line.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/paths.h"
+#include "support/text_utils.h"
 
 namespace {
 
@@ -38,20 +41,21 @@ int main(int argc, char** argv) {
     using torvik::TCommandLine;
     // Help and version are printed before the application object exists:
     // they need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const TCommandLine early = torvik::ParseCommandLine(arguments);
+    const TCommandLine early = torvik::ParseCommandLine(std::vector<std::string>(argv, argv + argc));
     if (early.Request == TCommandLine::TRequest::Help || early.Request == TCommandLine::TRequest::Version) {
         std::fputs(early.Text.toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
 
-    // The application object takes out the toolkit's own options.
+    // The application object takes out the toolkit's own options, from argv
+    // itself: what is left is read as the system gave it, so that a file
+    // name keeps its bytes.
     TTorvikApplication app(argc, argv);
-    const TCommandLine commandLine = torvik::ParseCommandLine(QCoreApplication::arguments());
+    const TCommandLine commandLine = torvik::ParseCommandLine(std::vector<std::string>(argv, argv + argc));
     if (commandLine.Request == TCommandLine::TRequest::Error) {
-        std::fprintf(stderr, "torvik: %s\nTry 'torvik --help' for more information.\n",
-                     commandLine.Text.toLocal8Bit().constData());
+        // What was typed is shown escaped, never sent to the terminal raw.
+        const std::string text = torvik::ShownFileName(commandLine.Text.toStdString(), std::string::npos);
+        std::fprintf(stderr, "torvik: %s\nTry 'torvik --help' for more information.\n", text.c_str());
         return 2;
     }
     torvik::SetUpApplication();

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include "support/chart_scale.h"
+#include "qt/file_names.h"
 #include "qt/locale_numbers.h"
 #include "wire/curve_table.h"
 
@@ -326,7 +327,8 @@ void TActivationCurveForm::WriteCsv(const QString& aFileName) const {
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) !=
                                                 static_cast<qint64>(text.size()) ||
         !file.commit())
-        throw std::runtime_error(tr("Could not write \"%1\": %2").arg(aFileName, file.errorString()).toStdString());
+        throw std::runtime_error(
+            tr("Could not write \"%1\": %2").arg(ShownName(aFileName), file.errorString()).toStdString());
 }
 
 void TActivationCurveForm::WriteChart(const QString& aFileName) const {
@@ -343,13 +345,13 @@ void TActivationCurveForm::WriteChart(const QString& aFileName) const {
         svg.setTitle(windowTitle());
         QPainter painter;
         if (!painter.begin(&svg))
-            throw std::runtime_error(tr("Could not write \"%1\".").arg(aFileName).toStdString());
+            throw std::runtime_error(tr("Could not write \"%1\".").arg(ShownName(aFileName)).toStdString());
         FChartView->render(&painter, QRectF(area), FChartView->rect());
         painter.end();
         QFile::remove(aFileName);
         if (!QFile::rename(temporary, aFileName)) {
             QFile::remove(temporary);
-            throw std::runtime_error(tr("Could not write \"%1\".").arg(aFileName).toStdString());
+            throw std::runtime_error(tr("Could not write \"%1\".").arg(ShownName(aFileName)).toStdString());
         }
         return;
     }
@@ -361,7 +363,8 @@ void TActivationCurveForm::WriteChart(const QString& aFileName) const {
     }
     QSaveFile file(aFileName);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw std::runtime_error(tr("Could not write \"%1\": %2").arg(aFileName, file.errorString()).toStdString());
+        throw std::runtime_error(
+            tr("Could not write \"%1\": %2").arg(ShownName(aFileName), file.errorString()).toStdString());
 }
 
 }  // namespace torvik

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "qt/file_names.h"
 #include "qt/locale_numbers.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
@@ -79,7 +80,8 @@ void TDesignPrinter::PrintJob(QPrinter& aPrinter, const TPrintOptions& aOptions)
     aPrinter.setDocName("Torvik");
     QPainter painter;
     if (!painter.begin(&aPrinter)) {
-        if (PrintsToFile(aPrinter)) throw TFileError("Unable to write the file " + aPrinter.outputFileName().toStdString() + ".");
+        if (PrintsToFile(aPrinter))
+            throw TFileError("Unable to write the file " + ShownName(aPrinter.outputFileName()).toStdString() + ".");
         throw TFileError("Printing could not be started.");
     }
     try {

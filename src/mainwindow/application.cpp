@@ -13,7 +13,7 @@ void StartMainForm(TMainForm& aForm, const TCommandLine& aCommandLine) {
     aForm.show();
     // Opened once the window is up, so that Best Fit on Open fits the
     // design to the display's real size.
-    if (!aCommandLine.DesignFile.isEmpty())
+    if (!aCommandLine.DesignFile.Empty())
         aForm.Guarded([&aForm, &aCommandLine] { aForm.OpenDesignFile(aCommandLine.DesignFile); });
 }
 

@@ -1,12 +1,12 @@
 #include "mainwindow/curve_commands.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "dialogs/activation_curve_form.h"
 #include "dialogs/progress_form.h"
 #include "mainwindow/main_form.h"
+#include "qt/file_names.h"
 
 namespace torvik {
 
@@ -62,10 +62,9 @@ void TCurveCommands::ActionActivationCurveExecute() {
     form.SetRecompute([this](int aSteps) { return Compute(aSteps); });
     form.ShowError = [this](const QString& aText) { FForm.ErrorBox(aText); };
     form.SaveFileName = [this, &form](const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
-        const QString file = FForm.CurrentFileName();
-        const QString folder = file.isEmpty()
-                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                   : QFileInfo(file).absolutePath();
+        const TFileName& file = FForm.CurrentFileName();
+        const QString folder = file.Empty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                            : QtFileName(TFileName(file.Folder()));
         QFileDialog dialog(&form, aTitle, folder, aFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -1,26 +1,40 @@
 #include "mainwindow/design_drop.h"
 
+#include <cctype>
+#include <string>
+
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
 #include "mainwindow/main_form.h"
+#include "qt/file_names.h"
 
 namespace torvik {
+
+namespace {
+
+// Whether a file's name ends in ".tvk", in any letter case.
+bool IsDesignName(const std::string& aName) {
+    if (aName.size() < 4) return false;
+    std::string suffix = aName.substr(aName.size() - 4);
+    for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return suffix == ".tvk";
+}
+
+}  // namespace
 
 TDesignDrop::TDesignDrop(TMainForm& aForm) : QObject(&aForm), FForm(aForm) {
     FForm.setAcceptDrops(true);
     FForm.installEventFilter(this);
 }
 
-QString TDesignDrop::DroppedDesign(const QMimeData* aData) {
+TFileName TDesignDrop::DroppedDesign(const QMimeData* aData) {
     if (!aData || !aData->hasUrls()) return {};
     for (const QUrl& url : aData->urls()) {
-        if (!url.isLocalFile()) continue;
-        const QString file = url.toLocalFile();
-        if (QFileInfo(file).suffix().compare("tvk", Qt::CaseInsensitive) == 0) return file;
+        const TFileName file = FileNameFromUrl(url);
+        if (IsDesignName(file.Native())) return file;
     }
     return {};
 }
@@ -31,14 +45,14 @@ bool TDesignDrop::eventFilter(QObject* aWatched, QEvent* aEvent) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(aEvent);
-            if (DroppedDesign(drag->mimeData()).isEmpty()) return false;
+            if (DroppedDesign(drag->mimeData()).Empty()) return false;
             drag->acceptProposedAction();
             return true;
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(aEvent);
-            const QString file = DroppedDesign(drop->mimeData());
-            if (file.isEmpty()) return false;
+            const TFileName file = DroppedDesign(drop->mimeData());
+            if (file.Empty()) return false;
             drop->acceptProposedAction();
             // The question about a changed wire must not hold up the program
             // the file came from, which waits for the drop to finish.

@@ -3,7 +3,8 @@
 // in the Open dialog, after the question about a changed wire.
 
 #include <QObject>
-#include <QString>
+
+#include "support/file_name.h"
 
 class QMimeData;
 
@@ -16,9 +17,9 @@ public:
     // Lets aForm take drops and watches its drag and drop events.
     explicit TDesignDrop(TMainForm& aForm);
 
-    // The first local design file (*.tvk) among aData's URLs; empty when
-    // there is none.
-    static QString DroppedDesign(const QMimeData* aData);
+    // The first local design file (*.tvk) among aData's URLs, its name's
+    // bytes as the URL gives them; empty when there is none.
+    static TFileName DroppedDesign(const QMimeData* aData);
 
 protected:
     bool eventFilter(QObject* aWatched, QEvent* aEvent) override;

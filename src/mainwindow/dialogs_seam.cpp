@@ -30,6 +30,11 @@ void TQtDialogs::Inform(QWidget* aParent, const QString& aTitle, const QString& 
     box.exec();
 }
 
+void TQtDialogs::Warn(QWidget* aParent, const QString& aTitle, const QString& aText) {
+    QMessageBox box(QMessageBox::Warning, aTitle, aText, QMessageBox::Ok, aParent);
+    box.exec();
+}
+
 void TQtDialogs::Error(QWidget* aParent, const QString& aTitle, const QString& aText) {
     QMessageBox box(QMessageBox::Critical, aTitle, aText, QMessageBox::Ok, aParent);
     box.exec();
@@ -39,7 +44,7 @@ QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, con
                                     const QString& aFolder) {
     QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

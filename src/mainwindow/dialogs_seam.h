@@ -26,10 +26,14 @@ public:
     }
     // An information box with an OK button.
     virtual void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+    // A warning box with an OK button.
+    virtual void Warn(QWidget* aParent, const QString& aTitle, const QString& aText) {
+        Inform(aParent, aTitle, aText);
+    }
     // An error box with an OK button.
     virtual void Error(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
-    // The chosen file name, empty when cancelled. The file need not exist.
-    // The dialog starts in aFolder.
+    // The chosen name of an existing file, empty when cancelled. The dialog
+    // starts in aFolder.
     virtual QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                                     const QString& aFolder) = 0;
     // The chosen file name with aDefaultSuffix added when it has none, empty
@@ -46,6 +50,7 @@ public:
     TAnswer Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     TAnswer AskYesNo(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Inform(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+    void Warn(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     void Error(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                             const QString& aFolder) override;

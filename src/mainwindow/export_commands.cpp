@@ -9,6 +9,7 @@
 #include "dialogs/export_picture_dlg.h"
 #include "mainwindow/main_form.h"
 #include "qt/design_picture.h"
+#include "qt/file_names.h"
 #include "support/errors.h"
 
 namespace torvik {
@@ -30,8 +31,11 @@ TFormatText FormatText(TPictureFormat aFormat) {
 
 void Write(const QString& aFileName, const std::function<bool(QIODevice&)>& aWrite) {
     QSaveFile file(aFileName);
-    if (!file.open(QIODevice::WriteOnly) || !aWrite(file) || !file.commit())
-        throw TFileError("Unable to write the file " + aFileName.toStdString() + ".");
+    if (file.open(QIODevice::WriteOnly) && aWrite(file) && file.commit()) return;
+    // The system's reason, where there is one, on a line of its own.
+    std::string text = "Unable to write the file " + ShownName(aFileName).toStdString() + ".";
+    if (file.error() != QFileDevice::NoError) text += "\n" + file.errorString().toStdString();
+    throw TFileError(text);
 }
 
 }  // namespace

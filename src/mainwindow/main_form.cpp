@@ -6,10 +6,10 @@
 
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +34,7 @@
 #include "mainwindow/tool_dispatch.h"
 #include "mainwindow/force_commands.h"
 #include "mainwindow/options_command.h"
+#include "qt/file_names.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -112,7 +113,7 @@ void TMainForm::ResetNew() { ResetNew(std::make_unique<TDesign>(FSettings.Segmen
 void TMainForm::ResetNew(std::unique_ptr<TDesign> aDesign) {
     FTools->DesignReplaced();
     FDesign = std::move(aDesign);
-    FCurrentFileName.clear();
+    FCurrentFileName = TFileName();
     SetCaption();
     QAction* bracketTool = Action("ActionToolBracket");
     bracketTool->setData(static_cast<int>(ToolBracket));
@@ -192,6 +193,11 @@ void TMainForm::InformBox(const QString& aTitle, const QString& aText) {
     FDialogs->Inform(this, aTitle, aText);
 }
 
+void TMainForm::WarnBox(const QString& aText, const QString& aTitle) {
+    TModalScope modal(FModalDepth);
+    FDialogs->Warn(this, aTitle, aText);
+}
+
 void TMainForm::ErrorBox(const QString& aText, const QString& aTitle) {
     TModalScope modal(FModalDepth);
     FDialogs->Error(this, aTitle, aText);
@@ -216,8 +222,8 @@ void TMainForm::Bind(const QString& aActionName, std::function<void()> aHandler)
 
 QString TMainForm::DialogFolder() const {
     // The open file's folder, or the user's data folder with its loops.
-    if (!FCurrentFileName.isEmpty()) return QFileInfo(FCurrentFileName).absolutePath();
-    return QString::fromStdString(FPaths.UserDataFolder);
+    if (!FCurrentFileName.Empty()) return QtFileName(TFileName(FCurrentFileName.Folder()));
+    return QtFileName(TFileName(FPaths.UserDataFolder));
 }
 
 QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter) {

@@ -27,6 +27,7 @@
 #include "mainwindow/dialogs_seam.h"
 #include "mainwindow/paths.h"
 #include "settings/settings.h"
+#include "support/file_name.h"
 #include "render/scene.h"
 #include "render/shapes.h"
 #include "render/view_mapping.h"
@@ -69,7 +70,8 @@ public:
     TDesign& Design() { return *FDesign; }
     const TViewMapping& Mapping() const { return FMapping; }
     bool Running() const { return FRunning; }
-    const QString& CurrentFileName() const { return FCurrentFileName; }
+    // The open design's file, as the system names it; empty when untitled.
+    const TFileName& CurrentFileName() const { return FCurrentFileName; }
     // The current tool's number (TToolNumber), the tag of its action.
     int CurrentTool() const;
     int SelectedNode() const { return FSelectedNode; }
@@ -89,7 +91,7 @@ public:
     // the recent designs) as File > Open does once its dialog has named the
     // file, after offering to save a changed wire. A file that is not there
     // is an error that changes nothing. Whether the design was opened.
-    bool OpenDesignFile(const QString& aFileName);
+    bool OpenDesignFile(const TFileName& aFileName);
     // Replaces the design by a new, empty one.
     void ResetNew();
     void ReadIniSettings();
@@ -121,6 +123,9 @@ public:
     // An information question answered Yes or No.
     TAnswer AskYesNoBox(const QString& aTitle, const QString& aText);
     void InformBox(const QString& aTitle, const QString& aText);
+    // A warning with an OK button: something was let pass that the user
+    // should know of.
+    void WarnBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     void ErrorBox(const QString& aText, const QString& aTitle = QStringLiteral("Torvik"));
     int ExecDialog(QDialog& aDialog);
     // The file dialogs through the seam, starting in aFolder; the chosen
@@ -143,7 +148,7 @@ public:
 
 signals:
     // An open or a save gave the design the name of this existing file.
-    void designFileNamed(const QString& aFileName);
+    void designFileNamed(const torvik::TFileName& aFileName);
 
 protected:
     void showEvent(QShowEvent* aEvent) override;
@@ -217,11 +222,11 @@ private:
     void FileSaveAsClick();
     // Replaces the design by the one read from aFileName: Open once a file
     // is named. Whether it was read without an error.
-    bool LoadDesign(const QString& aFileName);
+    bool LoadDesign(const TFileName& aFileName);
     // Save and Save As; whether the design was written.
     bool SaveDesign();
     bool SaveDesignAs();
-    bool WriteDesign(const QString& aFileName);
+    bool WriteDesign(const TFileName& aFileName);
     void SetCaption();
 
     // Run (main_form_run.cpp).
@@ -245,7 +250,7 @@ private:
     int FModalDepth = 0;
 
     // View and tool state.
-    QString FCurrentFileName;
+    TFileName FCurrentFileName;
     int FSelectedNode = 0;
     TImageCommands* FImageCommands = nullptr;
     bool FShown = false;

@@ -8,11 +8,10 @@
 #include <optional>
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 
 #include "mainwindow/main_form.h"
 #include "qt/busy_cursor.h"
+#include "qt/file_names.h"
 #include "wire/design_file.h"
 
 namespace torvik {
@@ -24,11 +23,13 @@ const QString DesignFilter = QStringLiteral("Torvik files (*.tvk);;All files (*)
 // Errors of reading and writing are shown with a full stop added.
 QString ErrorText(const std::exception& aError) { return QString::fromUtf8(aError.what()) + "."; }
 
+QString NotFoundText(const TFileName& aFileName) { return "File could not be found: " + ShownName(aFileName) + "."; }
+
 }  // namespace
 
 void TMainForm::SetCaption() {
-    setWindowTitle(FCurrentFileName.isEmpty() ? QStringLiteral("Torvik [Untitled]")
-                                              : "Torvik - " + QFileInfo(FCurrentFileName).fileName());
+    setWindowTitle(FCurrentFileName.Empty() ? QStringLiteral("Torvik [Untitled]")
+                                            : "Torvik - " + ShownBaseName(FCurrentFileName));
 }
 
 bool TMainForm::AskAndSave() {
@@ -55,30 +56,42 @@ void TMainForm::ActionFileNewExecute() {
 
 void TMainForm::ActionFileOpenExecute() {
     if (!AskAndSave()) return;
-    const QString fileName = OpenFileBox("Open Loop", DesignFilter);
-    if (fileName.isEmpty()) return;
-    LoadDesign(fileName);
+    const QString chosen = OpenFileBox("Open Loop", DesignFilter);
+    if (chosen.isEmpty()) return;
+    // The dialog wants an existing file, but a name may still arrive that
+    // is not there (typed, or gone meanwhile): that is no new design.
+    const TFileName fileName = FileNameFromQt(chosen);
+    if (!fileName.Exists()) {
+        QString text = NotFoundText(fileName);
+        if (NameLostBytes(fileName))
+            text += "\nThe file dialog cannot show every character of that name; open the file from the command "
+                    "line or drop it on the window.";
+        ErrorBox(text);
+        return;
+    }
+    LoadDesign(AbsoluteFileName(fileName.Native()));
 }
 
-bool TMainForm::OpenDesignFile(const QString& aFileName) {
+bool TMainForm::OpenDesignFile(const TFileName& aFileName) {
     // Named from outside the program (command line, a drop, the recent
     // designs): a file that is not there is a mistake, not a new design.
-    if (!QFileInfo::exists(aFileName)) {
-        ErrorBox("File could not be found: " + QDir::toNativeSeparators(aFileName) + ".");
+    if (!aFileName.Exists()) {
+        ErrorBox(NotFoundText(aFileName));
         return false;
     }
     if (!AskAndSave()) return false;
-    return LoadDesign(QFileInfo(aFileName).absoluteFilePath());
+    return LoadDesign(AbsoluteFileName(aFileName.Native()));
 }
 
-bool TMainForm::LoadDesign(const QString& aFileName) {
+bool TMainForm::LoadDesign(const TFileName& aFileName) {
     // The file is read into a design of its own, which replaces the open one
     // only when the whole file was read: a bad file changes nothing.
     // A large design takes a while to read and to draw first.
     std::optional<TBusyCursor> busy(std::in_place);
     std::unique_ptr<TDesign> design;
+    TDesignReadNotes notes;
     try {
-        design = torvik::LoadDesign(aFileName.toStdString(), FSettings.SegmentSize, FSettings.Stock);
+        design = torvik::LoadDesign(aFileName.Native(), FSettings.SegmentSize, FSettings.Stock, &notes);
     } catch (const std::exception& e) {
         busy.reset();
         ErrorBox(ErrorText(e));
@@ -97,9 +110,12 @@ bool TMainForm::LoadDesign(const QString& aFileName) {
     } else {
         DrawDisplay();
     }
-    // The dialog may name a file that is not there; it opens as an empty
-    // design but is no design to come back to.
-    if (QFileInfo::exists(aFileName)) emit designFileNamed(aFileName);
+    emit designFileNamed(aFileName);
+    // What the reading let pass, told once the design is shown.
+    if (const std::string missing = MissingSegmentsMessage(aFileName.Native(), notes); !missing.empty()) {
+        busy.reset();
+        WarnBox(QString::fromStdString(missing));
+    }
     return true;
 }
 
@@ -108,21 +124,29 @@ void TMainForm::ActionFileSaveExecute() { SaveDesign(); }
 void TMainForm::FileSaveAsClick() { SaveDesignAs(); }
 
 bool TMainForm::SaveDesign() {
-    if (FCurrentFileName.isEmpty()) return SaveDesignAs();
-    if (QFileInfo::exists(FCurrentFileName)) {
+    if (FCurrentFileName.Empty()) return SaveDesignAs();
+    if (FCurrentFileName.Exists()) {
         if (!WriteDesign(FCurrentFileName)) return false;
         emit designFileNamed(FCurrentFileName);
         return true;
     }
     InformBox("Information", "File could not be found. Save under another name.");
-    FCurrentFileName.clear();
+    FCurrentFileName = TFileName();
     SetCaption();
     return false;
 }
 
 bool TMainForm::SaveDesignAs() {
-    const QString fileName = SaveFileBox("Save Loop", DesignFilter, "tvk");
-    if (fileName.isEmpty()) return false;
+    const QString chosen = SaveFileBox("Save Loop", DesignFilter, "tvk");
+    if (chosen.isEmpty()) return false;
+    const TFileName fileName = AbsoluteFileName(FileNameFromQt(chosen).Native());
+    // A name the dialog could not show whole is not the file the user saw:
+    // the design is not written under it.
+    if (NameLostBytes(fileName)) {
+        ErrorBox("The file dialog cannot show every character of the name " + ShownName(fileName) +
+                 ", so the design was not written under it. Save under another name.");
+        return false;
+    }
     if (!WriteDesign(fileName)) return false;
     FCurrentFileName = fileName;
     SetCaption();
@@ -130,11 +154,11 @@ bool TMainForm::SaveDesignAs() {
     return true;
 }
 
-bool TMainForm::WriteDesign(const QString& aFileName) {
+bool TMainForm::WriteDesign(const TFileName& aFileName) {
     try {
         TBusyCursor busy;
         TDesign& d = *FDesign;
-        ::torvik::SaveDesign(aFileName.toStdString(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        ::torvik::SaveDesign(aFileName.Native(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
         return true;
     } catch (const std::exception& e) {
         ErrorBox(ErrorText(e));

@@ -1,11 +1,11 @@
 #include "mainwindow/recent_designs.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 #include "mainwindow/main_form.h"
+#include "qt/file_names.h"
+#include "support/text_utils.h"
 
 namespace torvik {
 
@@ -20,8 +20,9 @@ TRecentDesigns::TRecentDesigns(TMainForm& aForm) : QObject(&aForm), FForm(aForm)
     Rebuild();
 }
 
-void TRecentDesigns::Remember(const QString& aFileName) {
-    FForm.Settings().RecentDesigns.Add(QFileInfo(aFileName).absoluteFilePath().toStdString());
+void TRecentDesigns::Remember(const TFileName& aFileName) {
+    // The name's own bytes, UTF-8 or not: the settings file keeps them.
+    FForm.Settings().RecentDesigns.Add(AbsoluteFileName(aFileName.Native()).Native());
     Rebuild();
 }
 
@@ -35,22 +36,22 @@ void TRecentDesigns::Rebuild() {
     const std::vector<std::string>& files = FForm.Settings().RecentDesigns.Files();
     const std::vector<std::string> labels = RecentFileLabels(files);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const QString file = QString::fromStdString(files[i]);
-        QString label = QString::fromStdString(labels[i]);
+        const TFileName file(files[i]);
+        QString label = QString::fromStdString(ShownFileName(labels[i]));
         label.replace('&', "&&");
         QAction* item = FMenu->addAction(QString("&%1 %2").arg(i + 1).arg(label));
         item->setObjectName(QString("MenuFileRecent%1").arg(i + 1));
-        item->setStatusTip(QDir::toNativeSeparators(file));
+        item->setStatusTip(ShownName(file));
         connect(item, &QAction::triggered, this, [this, file] { FForm.Guarded([this, file] { RecentDesignClick(file); }); });
     }
     FMenu->setEnabled(!files.empty());
 }
 
-void TRecentDesigns::RecentDesignClick(const QString& aFileName) {
-    if (!QFileInfo::exists(aFileName)) {
-        FForm.Settings().RecentDesigns.Remove(aFileName.toStdString());
+void TRecentDesigns::RecentDesignClick(const TFileName& aFileName) {
+    if (!aFileName.Exists()) {
+        FForm.Settings().RecentDesigns.Remove(aFileName.Native());
         Rebuild();
-        FForm.InformBox("Information", "File could not be found: " + QDir::toNativeSeparators(aFileName) +
+        FForm.InformBox("Information", "File could not be found: " + ShownName(aFileName) +
                                            ". It has been removed from the recent designs.");
         return;
     }

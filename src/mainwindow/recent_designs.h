@@ -5,7 +5,8 @@
 // settings' (support/recent_files.h), read at start and written on closing.
 
 #include <QObject>
-#include <QString>
+
+#include "support/file_name.h"
 
 class QMenu;
 
@@ -20,10 +21,10 @@ public:
     explicit TRecentDesigns(TMainForm& aForm);
 
 private:
-    void Remember(const QString& aFileName);
+    void Remember(const TFileName& aFileName);
     // Shows the list as it is in the settings.
     void Rebuild();
-    void RecentDesignClick(const QString& aFileName);
+    void RecentDesignClick(const TFileName& aFileName);
 
     TMainForm& FForm;
     QMenu* FMenu;

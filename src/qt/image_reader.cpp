@@ -1,9 +1,9 @@
 #include "qt/image_reader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "qt/file_names.h"
 #include "qt/jpeg_reader.h"
 #include "support/errors.h"
 
@@ -16,7 +16,7 @@ const QString BackgroundImageFilter = QStringLiteral(
 namespace {
 
 [[noreturn]] void Unreadable(const QString& aFileName) {
-    throw TFileError("Unable to read the image " + QDir::toNativeSeparators(aFileName).toStdString() + ".");
+    throw TFileError("Unable to read the image " + ShownName(aFileName).toStdString() + ".");
 }
 
 }  // namespace

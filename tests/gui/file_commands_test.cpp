@@ -29,7 +29,7 @@ TEST_F(TFileCommandsTest, OpenBestFitSaveAsAndReopen) {
     // open file's folder.
     EXPECT_EQ(QDir(FDialogs->folders.at(0)), QDir(QString::fromStdString(FPaths.UserDataFolder)));
     EXPECT_EQ(form.windowTitle(), "Torvik - loop.tvk");
-    EXPECT_EQ(form.CurrentFileName(), file);
+    EXPECT_EQ(form.CurrentFileName().Native(), file.toStdString());
     EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
     EXPECT_FALSE(form.Design().CurrentWire->dirty);
     // Opened with Best Fit: the wire and the right bracket fill the display.
@@ -135,11 +135,15 @@ TEST_F(TFileCommandsTest, SaveAfterTheFileWasDeleted) {
     Trigger("ActionFileSave");
     EXPECT_EQ(FDialogs->Of("save").size(), 1u);
 
-    // A missing file opens as an empty design under the chosen name.
+    // A name typed into the open dialog that is not there is a mistake: the
+    // open design stays, and so does its name.
+    Open(WriteLoop("kept.tvk"));
     Open(Path("missing.tvk"));
-    EXPECT_TRUE(FDialogs->Of("error").empty());
-    EXPECT_EQ(form.windowTitle(), "Torvik - missing.tvk");
-    EXPECT_EQ(form.Design().CurrentWire->Count(), 1);
+    ASSERT_EQ(FDialogs->Of("error").size(), 1u);
+    EXPECT_EQ(FDialogs->Of("error")[0].text, "File could not be found: " + Path("missing.tvk") + ".");
+    EXPECT_EQ(form.windowTitle(), "Torvik - kept.tvk");
+    EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
+    EXPECT_FALSE(QFile::exists(Path("missing.tvk")));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 // Protects the user's data through the window's Open, Save and closing: a bad file never replaces the open design,
-// a save never replaces what it cannot keep, links are written through, and hostile settings files are survived.
+// a damaged one is told, a save never replaces what it cannot keep and says why it failed, links are written through,
+// and hostile settings files are survived.
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "gui_fixture.h"
+#include "support/errors.h"
 #include "support/ini_file.h"
 
 namespace torvik::test {
@@ -62,7 +66,7 @@ TEST_F(TFileSafetyTest, ABadFileNeverReplacesTheOpenDesign) {
         EXPECT_EQ(&form.Design(), opened);
         EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
         EXPECT_EQ(form.windowTitle(), "Torvik - loop.tvk");
-        EXPECT_EQ(form.CurrentFileName(), loop);
+        EXPECT_EQ(form.CurrentFileName().Native(), loop.toStdString());
         QFile check(text);
         ASSERT_TRUE(check.open(QIODevice::ReadOnly));
         EXPECT_EQ(check.readAll(), content);
@@ -96,6 +100,78 @@ TEST_F(TFileSafetyTest, ABadFileNeverReplacesTheOpenDesign) {
     // No busy cursor over the boxes, and none left behind.
     EXPECT_FALSE(FCursorOverBox);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(TFileSafetyTest, DamagedDesignsAreToldOrRefused) {
+    TMainForm& form = Start();
+    // A design cut short: the segments whose keys are missing are read as
+    // short straight pieces, and the user is told once the design is shown.
+    const QString cut = WriteLoop("cut.tvk");
+    TIniFile ini;
+    ASSERT_TRUE(ini.Load(cut.toStdString()));
+    const std::string whole = ini.Text();
+    TIniFile shortened;
+    shortened.Parse(whole.substr(0, whole.find("Seg 20=")));
+    shortened.Save(cut.toStdString());
+    QString shownTitle;
+    int shownSegments = 0;
+    FDialogs->whileShown = [&] {
+        shownTitle = form.windowTitle();
+        shownSegments = form.Design().CurrentWire->Count();
+    };
+    Open(cut);
+    ASSERT_EQ(FDialogs->Of("warning").size(), 1u);
+    EXPECT_EQ(FDialogs->Of("warning")[0].text,
+              cut + ": 20 of 39 segments are missing; each was read as a straight 0.0125 mm piece.");
+    EXPECT_EQ(shownTitle, "Torvik - cut.tvk");
+    EXPECT_EQ(shownSegments, 40);
+    EXPECT_EQ(form.Design().CurrentWire->Segment(39).length, 0.0125);
+    EXPECT_TRUE(NewErrors().isEmpty());
+
+    // A bracket value that is there but does not read is refused as a bad
+    // segment is: the open design stays.
+    const QString bad = WriteLoop("bad.tvk");
+    ASSERT_TRUE(ini.Load(bad.toStdString()));
+    ini.WriteString("Right Bracket", "X", "abc");
+    ini.Save(bad.toStdString());
+    Open(bad);
+    EXPECT_EQ(NewErrors(), QStringList(bad + ": Right Bracket: X: 'abc' is not a valid floating point value."));
+    EXPECT_EQ(form.windowTitle(), "Torvik - cut.tvk");
+    EXPECT_EQ(FDialogs->Of("warning").size(), 1u);
+}
+
+TEST_F(TFileSafetyTest, SaveAsReplacesWhatIsNoDesignAndWriteErrorsSayWhy) {
+    TMainForm& form = Start();
+    form.Design().CurrentWire->AddSeg(0.25, 0.1);
+    SaveAs(Path("fresh.tvk"));
+    // Replacing a text file (the dialog asked first) writes the design
+    // alone, not the text with the design after it.
+    const QString text = Path("notes.tvk");
+    WriteText(text, "Dear diary,\nSegments=3\n[Mine]\nk=v\n");
+    SaveAs(text);
+    EXPECT_TRUE(NewErrors().isEmpty());
+    EXPECT_EQ(ReadText(text), ReadText(Path("fresh.tvk")));
+    // A design file keeps its other sections.
+    const QString design = WriteLoop("design.tvk");
+    WriteText(design, ReadText(design) + "[Mine]\r\nk=v\r\n");
+    SaveAs(design);
+    EXPECT_TRUE(ReadText(design).contains(ReadText(Path("fresh.tvk"))));
+    EXPECT_TRUE(ReadText(design).contains("[Mine]\r\nk=v\r\n"));
+
+    // A write that fails gives the system's reason on a second line.
+    SaveAs(Path("no/such/folder/loop.tvk"));
+    EXPECT_EQ(NewErrors(), QStringList("Unable to write to " + Path("no/such/folder/loop.tvk") + ".\n" +
+                                       QString::fromStdString(SystemReason(ENOENT)) + "."));
+    // A folder the user may not write to (the administrator may).
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir().mkpath(Path("locked")));
+        fs::permissions(Path("locked").toStdString(), fs::perms::owner_read | fs::perms::owner_exec);
+        SaveAs(Path("locked/loop.tvk"));
+        EXPECT_EQ(NewErrors(), QStringList("Unable to write to " + Path("locked/loop.tvk") + ".\n" +
+                                           QString::fromStdString(SystemReason(EACCES)) + "."));
+        fs::permissions(Path("locked").toStdString(), fs::perms::owner_all);
+    }
+    EXPECT_EQ(form.windowTitle(), "Torvik - design.tvk");
 }
 
 TEST_F(TFileSafetyTest, OldLineEndsAndByteOrderMarksOpenAndSaveBackTheSameDesign) {
@@ -148,7 +224,7 @@ TEST_F(TFileSafetyTest, SaveNeverReplacesWhatItCannotKeep) {
     SaveAs(locked);
     EXPECT_EQ(NewErrors(), QStringList("Unable to write to " + locked + ": the file is read-only."));
     EXPECT_EQ(ReadText(locked), "[Wire]\nSegments=0\n");
-    EXPECT_TRUE(form.CurrentFileName().isEmpty());
+    EXPECT_TRUE(form.CurrentFileName().Empty());
     EXPECT_FALSE(FCursorOverBox);
 
     // A design opened through a link is saved through it: the link stays a

@@ -25,7 +25,7 @@ namespace torvik::test {
 
 // One box the window showed.
 struct TShownBox {
-    QString kind;  // "ask", "askYesNo", "inform", "error", "open", "save", "dialog"
+    QString kind;  // "ask", "askYesNo", "inform", "warning", "error", "open", "save", "dialog"
     QString title;
     QString text;
 };
@@ -53,6 +53,7 @@ public:
         return Take(answers, TAnswer::No) == TAnswer::Yes ? TAnswer::Yes : TAnswer::No;
     }
     void Inform(QWidget*, const QString& aTitle, const QString& aText) override { Record("inform", aTitle, aText); }
+    void Warn(QWidget*, const QString& aTitle, const QString& aText) override { Record("warning", aTitle, aText); }
     void Error(QWidget*, const QString& aTitle, const QString& aText) override { Record("error", aTitle, aText); }
     QString GetOpenFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString& aFolder) override {
         folders.push_back(aFolder);

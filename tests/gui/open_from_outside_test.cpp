@@ -19,11 +19,11 @@ using TRequest = TCommandLine::TRequest;
 class TOpenFromOutsideTest : public TGuiTest {
 protected:
     // The program's start with these arguments after the program's name.
-    TMainForm& StartWith(const QStringList& aArguments) {
+    TMainForm& StartWith(const std::string& aArgument) {
         auto dialogs = std::make_unique<TScriptedDialogs>();
         FDialogs = dialogs.get();
         FForm = std::make_unique<TMainForm>(FPaths, std::move(dialogs));
-        const TCommandLine commandLine = ParseCommandLine(QStringList("torvik") + aArguments);
+        const TCommandLine commandLine = ParseCommandLine({"torvik", aArgument});
         EXPECT_EQ(commandLine.Request, TRequest::Run);
         StartMainForm(*FForm, commandLine);
         QApplication::processEvents();
@@ -56,11 +56,15 @@ protected:
 TEST(CommandLine, FileHelpVersionAndMistakes) {
     const TCommandLine none = ParseCommandLine({"torvik"});
     EXPECT_EQ(none.Request, TRequest::Run);
-    EXPECT_TRUE(none.DesignFile.isEmpty());
+    EXPECT_TRUE(none.DesignFile.Empty());
     // A relative name is taken from the folder the program started in.
-    EXPECT_EQ(ParseCommandLine({"torvik", "loops/a.tvk"}).DesignFile, QDir::current().absoluteFilePath("loops/a.tvk"));
-    EXPECT_EQ(ParseCommandLine({"torvik", "file:///tmp/my%20loop.tvk"}).DesignFile, "/tmp/my loop.tvk");
-    EXPECT_EQ(ParseCommandLine({"torvik", "--", "--help"}).DesignFile, QDir::current().absoluteFilePath("--help"));
+    const auto designFile = [](const std::string& aArgument) {
+        return ParseCommandLine({"torvik", aArgument}).DesignFile.Native();
+    };
+    EXPECT_EQ(designFile("loops/a.tvk"), QDir::current().absoluteFilePath("loops/a.tvk").toStdString());
+    EXPECT_EQ(designFile("file:///tmp/my%20loop.tvk"), "/tmp/my loop.tvk");
+    EXPECT_EQ(ParseCommandLine({"torvik", "--", "--help"}).DesignFile.Native(),
+              QDir::current().absoluteFilePath("--help").toStdString());
 
     for (const char* help : {"--help", "-h"}) {
         const TCommandLine c = ParseCommandLine({"torvik", help});
@@ -86,10 +90,10 @@ TEST(CommandLine, FileHelpVersionAndMistakes) {
 
 TEST_F(TOpenFromOutsideTest, DesignOnTheCommandLineOpensAtStart) {
     const QString file = WriteLoop("loop.tvk");
-    TMainForm& form = StartWith({file});
+    TMainForm& form = StartWith(file.toStdString());
     EXPECT_TRUE(FDialogs->shown.empty());
     EXPECT_EQ(form.windowTitle(), "Torvik - loop.tvk");
-    EXPECT_EQ(form.CurrentFileName(), file);
+    EXPECT_EQ(form.CurrentFileName().Native(), file.toStdString());
     EXPECT_EQ(form.Design().CurrentWire->Count(), 40);
     EXPECT_EQ(form.Design().CurrentWire->Origin(), form.Design().LeftBracket.Origin());
     // Opened once the window is up, Best Fit uses the display's real size.
@@ -102,17 +106,17 @@ TEST_F(TOpenFromOutsideTest, UnreadableDesignOnTheCommandLineGivesTheUsualErrorA
     ASSERT_TRUE(ini.Load(broken.toStdString()));
     ini.WriteString("Wire", "Seg 30", "0.000000, ten");
     ini.Save(broken.toStdString());
-    TMainForm& form = StartWith({broken});
+    TMainForm& form = StartWith(broken.toStdString());
     ASSERT_EQ(FDialogs->Of("error").size(), 1u);
     EXPECT_EQ(FDialogs->Of("error")[0].text, broken + ": Seg 30: 'ten' is not a valid floating point value.");
     EXPECT_EQ(form.windowTitle(), "Torvik [Untitled]");
-    EXPECT_TRUE(form.CurrentFileName().isEmpty());
+    EXPECT_TRUE(form.CurrentFileName().Empty());
     FForm->close();
     FForm.reset();
 
     // A folder is no design.
     ASSERT_TRUE(QDir().mkpath(Path("folder.tvk")));
-    StartWith({Path("folder.tvk")});
+    StartWith(Path("folder.tvk").toStdString());
     ASSERT_EQ(FDialogs->Of("error").size(), 1u);
     EXPECT_EQ(FDialogs->Of("error")[0].text, "Unable to read " + Path("folder.tvk") + ".");
     EXPECT_EQ(FForm->windowTitle(), "Torvik [Untitled]");
@@ -120,7 +124,7 @@ TEST_F(TOpenFromOutsideTest, UnreadableDesignOnTheCommandLineGivesTheUsualErrorA
     FForm.reset();
 
     // A name that is not there is a mistake, not a new design of that name.
-    StartWith({Path("typo.tvk")});
+    StartWith(Path("typo.tvk").toStdString());
     ASSERT_EQ(FDialogs->Of("error").size(), 1u);
     EXPECT_EQ(FDialogs->Of("error")[0].text, "File could not be found: " + Path("typo.tvk") + ".");
     EXPECT_EQ(FForm->windowTitle(), "Torvik [Untitled]");
