@@ -35,6 +35,7 @@
 #include "mainwindow/force_commands.h"
 #include "mainwindow/options_command.h"
 #include "qt/file_names.h"
+#include "settings/settings_place.h"
 #include "support/version.h"
 
 namespace torvik {
@@ -63,10 +64,15 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     if (!FDialogs) FDialogs = std::make_unique<TQtDialogs>();
     setObjectName("MainForm");
 
+    // A settings file where earlier versions kept it moves to its place;
+    // should it not move, it is read and written where it is.
+    const TSettingsPlace settings = PlaceSettingsFile(FPaths.FormerSettingsFilePath, FPaths.SettingsFilePath);
+    FPaths.SettingsFilePath = settings.File;
+    FSettingsProblem = QString::fromStdString(settings.Problem);
     // The user's copy of the default data, when the settings are missing or
     // belong to another version of the program.
     if (DefaultDataNeeded(FPaths.SettingsFilePath, GetModuleVersion("")))
-        CopyDefaultData(FPaths.CommonDataFolder, FPaths.UserDataFolder);
+        CopyDefaultData(FPaths.CommonDataFolder, FPaths.UserDataFolder, FPaths.SettingsFilePath);
 
     CreateActions();
     CreateMenus();
@@ -132,6 +138,10 @@ void TMainForm::showEvent(QShowEvent* aEvent) {
         PostZoomTextMessage();
         UpdateActionsAndMenus();
     });
+    // Once the window is up.
+    if (!FSettingsProblem.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this] { WarnBox(std::exchange(FSettingsProblem, QString())); }, Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent* aEvent) {

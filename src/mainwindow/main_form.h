@@ -237,6 +237,9 @@ private:
     QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix);
 
     TPaths FPaths;
+    // Why the settings file could not be moved to its place, told once the
+    // window is shown; empty when there is nothing to tell.
+    QString FSettingsProblem;
     std::unique_ptr<TDialogs> FDialogs;
     TSettings FSettings;
     std::unique_ptr<TDesign> FDesign;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -17,15 +18,20 @@ std::string ResourceFolder(const QString& aName) {
     const QString installed = exeDir.absoluteFilePath("../share/torvik/" + aName);
     const QString buildTree = exeDir.absoluteFilePath("../resources/" + aName);
     const QString chosen = QFileInfo(installed).isDir() || !QFileInfo(buildTree).isDir() ? installed : buildTree;
-    return QDir::cleanPath(chosen).toStdString() + "/";
+    return QFile::encodeName(QDir::cleanPath(chosen)).toStdString() + "/";
 }
 
 }  // namespace
 
 TPaths DefaultPaths() {
-    const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    const auto location = [](QStandardPaths::StandardLocation aWhich) {
+        return QFile::encodeName(QStandardPaths::writableLocation(aWhich)).toStdString();
+    };
+    const std::string documents = location(QStandardPaths::DocumentsLocation);
+    const std::string config = location(QStandardPaths::AppConfigLocation);
     TPaths paths;
-    paths.SettingsFilePath = documents + "/Kelmar Torvik/Settings/TorvikSettings.ini";
+    paths.SettingsFilePath = config + "/TorvikSettings.ini";
+    paths.FormerSettingsFilePath = documents + "/Kelmar Torvik/Settings/TorvikSettings.ini";
     paths.UserDataFolder = documents + "/Kelmar Torvik/";
     paths.CommonDataFolder = ResourceFolder("default-data");
     paths.HelpFolder = ResourceFolder("help");

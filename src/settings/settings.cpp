@@ -217,13 +217,20 @@ bool DefaultDataNeeded(const std::string& aSettingsFile, const std::string& aPro
     return SettingsFileVersion(aSettingsFile) != aProgramVersion;
 }
 
-void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder) {
-    // One pass is enough: the copy creates the destination folder itself.
+void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder,
+                     const std::string& aSettingsFile) {
+    namespace fs = std::filesystem;
+    // The settings file does not live among the user's data: the default
+    // one goes where the settings file is kept, unless one is there.
+    const fs::path defaultSettings = fs::path(DefaultSettingsFolder) / DefaultSettingsFile;
     try {
-        CopyFolderTree(aCommonFolder, aUserFolder);
+        CopyFolderTree(aCommonFolder, aUserFolder, DefaultSettingsFolder);
     } catch (const std::exception&) {
         // Start-up goes on without the default data.
     }
+    std::error_code ec;
+    fs::create_directories(fs::path(aSettingsFile).parent_path(), ec);
+    fs::copy_file(fs::path(aCommonFolder) / defaultSettings, aSettingsFile, fs::copy_options::none, ec);
 }
 
 }  // namespace torvik

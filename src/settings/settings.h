@@ -98,8 +98,13 @@ std::string SettingsFileVersion(const std::string& aSettingsFile);
 // The default data must be copied when there is no settings file or its
 // version differs from aProgramVersion.
 bool DefaultDataNeeded(const std::string& aSettingsFile, const std::string& aProgramVersion);
-// Copies the default data folder into the user's data folder without
+// Where the installed default data folder holds the default settings file.
+constexpr const char* DefaultSettingsFolder = "Settings";
+constexpr const char* DefaultSettingsFile = "TorvikSettings.ini";
+// Copies the default data folder into the user's data folder, all but its
+// settings folder, and its settings file to aSettingsFile, without
 // overwriting anything; a failure ends the copy silently.
-void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder);
+void CopyDefaultData(const std::string& aCommonFolder, const std::string& aUserFolder,
+                     const std::string& aSettingsFile);
 
 }  // namespace torvik

@@ -11,7 +11,9 @@ namespace torvik {
 // each needed subfolder are created with their parents; a folder that cannot
 // be created throws TFileError and ends the copy. A missing source copies
 // nothing. Symbolic links to folders are not followed, and the destination
-// is never copied into itself when it lies inside source.
-void CopyFolderTree(const std::filesystem::path& source, const std::filesystem::path& dest);
+// is never copied into itself when it lies inside source. aSkip, a file or
+// folder given by its path below source, is not copied.
+void CopyFolderTree(const std::filesystem::path& source, const std::filesystem::path& dest,
+                    const std::filesystem::path& aSkip = {});
 
 }  // namespace torvik

@@ -106,7 +106,8 @@ protected:
                   "[General]\nVersion=" + QString::fromStdString(GetProgramVersion()) + "\n");
         FPaths.CommonDataFolder = common.toStdString();
         FPaths.UserDataFolder = FHome.filePath("docs/Kelmar Torvik/").toStdString();
-        FPaths.SettingsFilePath = FHome.filePath("docs/Kelmar Torvik/Settings/TorvikSettings.ini").toStdString();
+        FPaths.SettingsFilePath = FHome.filePath("config/Torvik/TorvikSettings.ini").toStdString();
+        FPaths.FormerSettingsFilePath = FHome.filePath("docs/Kelmar Torvik/Settings/TorvikSettings.ini").toStdString();
     }
 
     void TearDown() override {

@@ -277,7 +277,7 @@ TEST(SettingsTest, DefaultDataIsCopiedWhenMissingOrOfAnotherVersion) {
     const std::string settings = (user / "Settings" / "TorvikSettings.ini").string();
 
     EXPECT_TRUE(DefaultDataNeeded(settings, "1.2.3.4"));
-    CopyDefaultData(common.string(), user.string());
+    CopyDefaultData(common.string(), user.string(), settings);
     // One pass copies the top-level files too.
     EXPECT_TRUE(fs::exists(user / "readme.txt"));
     EXPECT_EQ(SettingsFileVersion(settings), "1.2.3.4");
@@ -286,10 +286,11 @@ TEST(SettingsTest, DefaultDataIsCopiedWhenMissingOrOfAnotherVersion) {
 
     // An existing settings file is never replaced by the copy.
     std::ofstream(settings) << "[General]\nVersion=0.9\n[View]\nGrid Density=3\n";
-    CopyDefaultData(common.string(), user.string());
+    CopyDefaultData(common.string(), user.string(), settings);
     EXPECT_EQ(SettingsFileVersion(settings), "0.9");
     // A missing default data folder copies nothing and raises nothing.
-    EXPECT_NO_THROW(CopyDefaultData((root / "nowhere").string(), (root / "other").string()));
+    EXPECT_NO_THROW(CopyDefaultData((root / "nowhere").string(), (root / "other").string(),
+                                    (root / "other.ini").string()));
     fs::remove_all(root);
 }
 
