@@ -1,8 +1,13 @@
 #include "wire/centre_of_resistance.h"
 
 #include <cmath>
+#include <limits>
 
 namespace torvik {
+
+namespace {
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+}  // namespace
 
 const char* MovementName(TMovement aMovement) {
     switch (aMovement) {
@@ -17,12 +22,22 @@ const char* MovementName(TMovement aMovement) {
     return "no load";
 }
 
+const TMovementBand MovementBands[5] = {
+    {TMovement::IncreasedTipping, -Infinity, false, 0.0, false},
+    {TMovement::UncontrolledTipping, 0.0, true, 0.5, false},
+    {TMovement::ControlledTipping, 0.5, true, 0.9, false},
+    {TMovement::Translation, 0.9, true, 1.1, true},
+    {TMovement::RootMovement, 1.1, false, Infinity, false},
+};
+
 TMovement MovementForRatio(double r) {
-    if (r < 0) return TMovement::IncreasedTipping;
-    if (r <= 0.1) return TMovement::UncontrolledTipping;
-    if (r < 0.9) return TMovement::ControlledTipping;
-    if (r <= 1.1) return TMovement::Translation;
-    return TMovement::RootMovement;
+    for (const TMovementBand& b : MovementBands) {
+        const bool above = r > b.from || (b.fromIncluded && r == b.from);
+        const bool below = r < b.to || (b.toIncluded && r == b.to);
+        if (above && below) return b.movement;
+    }
+    // Only a ratio that is not a number falls outside every band.
+    return TMovement::None;
 }
 
 namespace {

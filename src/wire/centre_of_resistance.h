@@ -49,19 +49,39 @@ struct TToothSettings {
 
 enum class TMovement {
     None,                // no load
-    UncontrolledTipping, // 0 <= r <= 0.1
-    ControlledTipping,   // 0.1 < r < 0.9
+    UncontrolledTipping, // 0 <= r < 0.5
+    ControlledTipping,   // 0.5 <= r < 0.9
     Translation,         // 0.9 <= r <= 1.1, or a force through the centre alone
     RootMovement,        // r > 1.1
     IncreasedTipping,    // r < 0: the moment adds to the force's tipping
     Rotation             // a couple alone: rotation about the centre
 };
 
+// One band of the ratio r and the movement it names. The bands follow the
+// accepted teaching of tooth movement (Smith and Burstone, Am J Orthod 1984,
+// and the orthodontic textbooks after it): with the centre of resistance
+// 10 mm from the bracket, a moment-to-force ratio of 0 to about 5 mm tips the
+// tooth uncontrolled, about 7 mm tips it controlled with the centre of
+// rotation near the apex, 10 mm translates it and more than about 11 mm moves
+// the root. r = (M/Fx)/h scales this to any h.
+struct TMovementBand {
+    TMovement movement;
+    double from;        // the lowest r of the band (-infinity for the first)
+    bool fromIncluded;  // r == from belongs to the band
+    double to;          // the highest r of the band (+infinity for the last)
+    bool toIncluded;    // r == to belongs to the band
+};
+
+// The bands in rising order; together they cover every finite r once. The
+// window, the curve table and the command line all name movements through
+// this table and nowhere else.
+extern const TMovementBand MovementBands[5];
+
 // "uncontrolled tipping", "controlled tipping", "translation", "root
 // movement", "tipping increased by the moment", "rotation about the centre
 // of resistance", "no load".
 const char* MovementName(TMovement aMovement);
-// The movement for a ratio; the ratio thresholds above.
+// The movement of the band that holds a finite ratio r.
 TMovement MovementForRatio(double aRatio);
 
 // The unit normal of a slot in direction aDirection (radians) that points to

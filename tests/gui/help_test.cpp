@@ -1,4 +1,4 @@
-// Protects the help: Help > Contents and topics opening in one reused help window, the messages for missing pages and folders, help above a modal dialog, closing with the main window, and the links between the pages.
+// Protects the help: Help > Contents and topics opening in one reused help window, the messages for missing pages and folders, help above a modal dialog, closing with the main window, the links between the pages, and the movement bands the pages give.
 #include <QDialog>
 #include <QDirIterator>
 #include <QPushButton>
@@ -11,6 +11,7 @@
 #include "gui_fixture.h"
 #include "mainwindow/paths.h"
 #include "support/help_topics.h"
+#include "wire/centre_of_resistance.h"
 
 namespace torvik::test {
 namespace {
@@ -267,6 +268,25 @@ TEST(HelpPagesTest, EveryPageIsReachedFromTheContents) {
     }
     for (const QString& page : folder.entryList({"*.html"}, QDir::Files))
         EXPECT_TRUE(reached.count(page)) << page.toStdString() << " is linked from no page of the contents";
+}
+
+// The help names the movements by the same bands of r as the program.
+TEST(HelpPagesTest, MovementBandsAsTheProgramNamesThem) {
+    QFile file(QDir(TORVIK_HELP_DIR).filePath("activation-curve.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const auto n = [](double v) { return QString::number(v); };
+    for (const TMovementBand& b : MovementBands) {
+        QString range;
+        if (std::isinf(b.from))
+            range = "r " + QString(b.toIncluded ? "&le; " : "&lt; ") + n(b.to);
+        else if (std::isinf(b.to))
+            range = "r " + QString(b.fromIncluded ? "&ge; " : "&gt; ") + n(b.from);
+        else
+            range = n(b.from) + (b.fromIncluded ? " &le; r " : " &lt; r ") + (b.toIncluded ? "&le; " : "&lt; ") + n(b.to);
+        EXPECT_TRUE(html.contains("<tr><td>" + range + "</td><td>" + MovementName(b.movement) + ":"))
+            << range.toStdString();
+    }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Protects the centre-of-resistance arithmetic: where the centre lies for
 // either side of the roots, the moment carried over to it, and the ratio and
-// movement for a pure force, a pure couple and the translating combination.
+// movement for a pure force, a pure couple and the translating combination,
+// and the ratio bands that name the movements.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "wire/centre_of_resistance.h"
 
@@ -110,14 +113,27 @@ TEST(CentreOfResistanceTest, TiltedBracketsAndTheRatioBands) {
     EXPECT_EQ(RootNormal(3 * Pi / 2 + 3e-7, TRootSide::Up), TPointReal(-1, 0));
     EXPECT_LT(RootNormal(Pi / 2 - 0.001, TRootSide::Up).y, 0);
 
-    // The bands, edges included as named.
-    EXPECT_EQ(MovementForRatio(-1e-9), TMovement::IncreasedTipping);
-    EXPECT_EQ(MovementForRatio(0.1), TMovement::UncontrolledTipping);
-    EXPECT_EQ(MovementForRatio(0.1000001), TMovement::ControlledTipping);
-    EXPECT_EQ(MovementForRatio(0.8999999), TMovement::ControlledTipping);
-    EXPECT_EQ(MovementForRatio(0.9), TMovement::Translation);
-    EXPECT_EQ(MovementForRatio(1.1), TMovement::Translation);
-    EXPECT_EQ(MovementForRatio(1.1000001), TMovement::RootMovement);
+    // The bands of the accepted teaching, inside and at their edges.
+    const std::pair<double, TMovement> named[] = {
+        {-0.2, TMovement::IncreasedTipping},   {-1e-9, TMovement::IncreasedTipping},
+        {0.0, TMovement::UncontrolledTipping}, {0.3, TMovement::UncontrolledTipping},
+        {0.4999999, TMovement::UncontrolledTipping}, {0.5, TMovement::ControlledTipping},
+        {0.7, TMovement::ControlledTipping},   {0.8999999, TMovement::ControlledTipping},
+        {0.9, TMovement::Translation},         {1.0, TMovement::Translation},
+        {1.1, TMovement::Translation},         {1.1000001, TMovement::RootMovement},
+        {1.3, TMovement::RootMovement},        {1e300, TMovement::RootMovement},
+        {-1e300, TMovement::IncreasedTipping},
+    };
+    for (const auto& [r, movement] : named) EXPECT_EQ(MovementForRatio(r), movement) << r;
+    EXPECT_EQ(MovementForRatio(std::nan("")), TMovement::None);
+    // With h = 10 mm: M/Fx of 3 mm tips uncontrolled, 7 mm controlled.
+    EXPECT_EQ(AtCentreOfResistance(p, 0, 50, 0, 150, TToothSettings{}).movement, TMovement::UncontrolledTipping);
+    EXPECT_EQ(AtCentreOfResistance(p, 0, 50, 0, 350, TToothSettings{}).movement, TMovement::ControlledTipping);
+    // The table's bands follow one another without gap or overlap.
+    for (std::size_t i = 1; i < std::size(MovementBands); ++i) {
+        EXPECT_EQ(MovementBands[i].from, MovementBands[i - 1].to);
+        EXPECT_NE(MovementBands[i].fromIncluded, MovementBands[i - 1].toIncluded);
+    }
     EXPECT_STREQ(MovementName(TMovement::ControlledTipping), "controlled tipping");
     EXPECT_STREQ(MovementName(TMovement::RootMovement), "root movement");
     EXPECT_STREQ(MovementName(TMovement::Translation), "translation");
