@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "support/numbers.h"
 #include "support/text_utils.h"
 
 namespace torvik::cli {
@@ -16,10 +17,7 @@ double Magnitude(const TLoadReport& l) { return std::hypot(l.x, l.y); }
 // nan or inf, which neither form can hold.
 std::string Exact(std::optional<double> v, const char* none) {
     if (!v || !std::isfinite(*v)) return none;
-    if (*v == 0) return "0";  // never -0
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.10g", *v);
-    return buf;
+    return DataNumber(*v);
 }
 
 std::string Fixed(double v, int decimals) {

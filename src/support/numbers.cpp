@@ -159,6 +159,13 @@ std::string FormatMask(double v, std::string_view mask)
     return out;
 }
 
+std::string DataNumber(double v) {
+    if (v == 0) return "0";
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10);
+    return std::string(buf, res.ptr);
+}
+
 bool TryParseFileNumber(std::string_view text, double& out)
 {
     std::string_view t = TrimBlanks(text);

@@ -28,6 +28,11 @@ std::string FormatMask(double v, std::string_view mask);
 // zero, the same way the zero read back is written again.
 std::string MaskKeepingValue(double v, std::string_view aMask);
 
+// A finite number as the JSON and CSV reports hold it: ten significant
+// digits, the shorter of fixed and exponent form ("0.3333333333", "1e-20"),
+// whatever the C library's locale, and "0" for a negative zero.
+std::string DataNumber(double v);
+
 // Parses a file number: surrounding blanks, an optional sign, digits with "."
 // as decimal separator, an optional exponent. Anything else fails, as does a
 // value that is not finite once read ("1e999").

@@ -62,6 +62,8 @@ TActivationCurve::TActivationCurve(const TDesign& aDesign, const TCurveSettings&
     FPathLength = Distance(FTarget, FStart);
     FTargetDirection = d.RightBracket.Direction();
     FPathTurn = AngleDiff(FTargetDirection, FStartDirection);
+    FShownLength = FPathLength < s.ToleranceDistance ? 0.0 : FPathLength;
+    FShownTurn = std::abs(FPathTurn) < s.ToleranceAngle ? 0.0 : FPathTurn;
     FSteps.reserve(static_cast<std::size_t>(s.Steps));
 }
 
@@ -138,8 +140,8 @@ void TActivationCurve::EndStep(TStepEnd aEnd, const std::string& aDetail) {
     TCurveStep s;
     s.index = FStep;
     const double f = static_cast<double>(FStep) / FSettings.Steps;
-    s.activation = f * FPathLength;
-    s.turn = f * FPathTurn;
+    s.activation = f * FShownLength;
+    s.turn = f * FShownTurn;
     s.rightDirection = d.RightBracket.Direction();
     s.leftDirection = d.LeftBracket.Direction();
     s.rightOrigin = *d.RightBracket.Origin();

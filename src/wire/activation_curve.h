@@ -63,8 +63,8 @@ TBracketLoad LoadOf(const TForceMoment& aFM);
 
 struct TCurveStep {
     int index = 0;            // k, 1 .. N
-    double activation = 0;    // a = (k/N) |T - E|, mm
-    double turn = 0;          // (k/N) AngleDiff(B, D), radians
+    double activation = 0;    // a = (k/N) PathLength(), mm
+    double turn = 0;          // (k/N) PathTurn(), radians
     double rightDirection = 0;  // the target's direction at this step, radians
     double leftDirection = 0;   // the left bracket's direction, radians
     TPointReal rightOrigin;   // the target's point, mm
@@ -108,9 +108,13 @@ public:
     const TCurveSettings& Settings() const { return FSettings; }
     // The run settings each step uses: the target and the tolerances.
     const TActivationSettings& RunSettings() const { return FRunSettings; }
-    // |T - E| (mm) and AngleDiff(B, D) (radians).
-    double PathLength() const { return FPathLength; }
-    double PathTurn() const { return FPathTurn; }
+    // |T - E| (mm) and AngleDiff(B, D) (radians), as the curve reports them
+    // (and its steps their shares): a way shorter than the distance
+    // tolerance, or a turn smaller than the angle tolerance, is none. The
+    // steps cannot tell it from none, and it is mostly the rounding of the
+    // design's coordinates and angles. The targets still follow the exact way.
+    double PathLength() const { return FShownLength; }
+    double PathTurn() const { return FShownTurn; }
     // Done steps / N.
     double Progress() const;
     // The working copy, loaded as the last computed step left it.
@@ -129,6 +133,8 @@ private:
     double FTargetDirection = 0;
     double FPathLength = 0;
     double FPathTurn = 0;
+    double FShownLength = 0;
+    double FShownTurn = 0;
     int FStep = 0;          // the step being computed, 0 before the first
     bool FInStep = false;
     bool FFinished = false;

@@ -1,7 +1,6 @@
 #include "wire/curve_table.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "support/numbers.h"
 #include "support/text_utils.h"
@@ -12,9 +11,7 @@ namespace {
 
 std::string Exact(const std::optional<double>& v, const char* none) {
     if (!v || !std::isfinite(*v)) return none;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.10g", *v);
-    return buf;
+    return DataNumber(*v);
 }
 
 void AddLoadColumns(std::vector<TCurveColumn>& c, const std::string& key, const std::string& title) {

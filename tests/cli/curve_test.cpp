@@ -199,3 +199,24 @@ TEST_F(CliCurve, StopsAtTheStepThatFailsAndShowsTheTeeth) {
     EXPECT_NE(plainText.text.find("roots down"), std::string::npos);
     EXPECT_EQ(RunProgram(file).text.find("tooth"), std::string::npos);
 }
+
+TEST_F(CliCurve, AStraightPathHasNoTurnInAnyForm) {
+    // The bracket keeps the wire end's direction; the file's six decimals
+    // leave a turn far below the angle tolerance, which is no turn at all.
+    const std::string file = WriteL("straight.tvk", 0.3, -0.2);
+    const TOutput csv = RunProgram(file + " --curve 3 --format csv");
+    ASSERT_EQ(csv.status, 0) << csv.text;
+    const std::vector<std::string> rows = Lines(csv.text);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> header = Split(rows[0]);
+    const auto turn = static_cast<std::size_t>(std::find(header.begin(), header.end(), "turn_deg") - header.begin());
+    for (std::size_t k = 1; k < rows.size(); ++k) EXPECT_EQ(Split(rows[k])[turn], "0") << rows[k];
+
+    const TOutput json = RunProgram(file + " --curve 3 --format json");
+    for (std::size_t at = json.text.find("{\"step\""); at != std::string::npos; at = json.text.find("{\"step\"", at + 1))
+        EXPECT_EQ(JsonValue(json.text, "turn_deg", at), "0");
+
+    const TOutput text = RunProgram(file + " --curve 3");
+    EXPECT_NE(text.text.find("Curve:          3 steps over 0.3606 mm and 0.000° from"), std::string::npos) << text.text;
+    EXPECT_EQ(text.text.find("-0.000"), std::string::npos) << text.text;
+}

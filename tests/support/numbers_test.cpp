@@ -155,5 +155,15 @@ TEST(NumbersParseInt, DecimalHexAndRange)
     }
 }
 
+TEST(NumbersFormat, DataNumbersForJsonAndCsv)
+{
+    EXPECT_EQ(DataNumber(91.06119681234), "91.06119681");
+    EXPECT_EQ(DataNumber(1.0 / 3.0), "0.3333333333");
+    EXPECT_EQ(DataNumber(-6.615947609123e-06), "-6.615947609e-06");
+    EXPECT_EQ(DataNumber(172000), "172000");
+    EXPECT_EQ(DataNumber(-0.0), "0");
+    EXPECT_EQ(DataNumber(1e-300), "1e-300");
+}
+
 }  // namespace
 }  // namespace torvik

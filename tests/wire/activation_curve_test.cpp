@@ -295,6 +295,38 @@ TEST(ActivationCurveTest, StepsEndForEveryReasonAndRatesAreDifferences) {
         EXPECT_THROW(TActivationCurve(d, bad), std::invalid_argument);
 }
 
+TEST(ActivationCurveTest, AWayOrTurnBelowTheTolerancesIsReportedAsNone) {
+    TCurveSettings s;
+    s.Steps = 2;
+    // A bracket turned by a millionth of a radian (the rounding of a design
+    // file's angles) against a tolerance of 0.01 degrees: the path does not
+    // turn, but the last target is still the bracket itself.
+    TDesign d(0.25, DefaultStock());
+    BuildL(d, 0.3, -0.2, 1e-6);
+    TActivationCurve straight(d, s);
+    straight.Run();
+    ASSERT_TRUE(straight.Complete());
+    EXPECT_EQ(straight.PathTurn(), 0);
+    EXPECT_DOUBLE_EQ(straight.PathLength(), std::hypot(0.3, 0.2));
+    for (const TCurveStep& step : straight.Steps()) EXPECT_EQ(step.turn, 0);
+    EXPECT_EQ(straight.Steps()[1].rightDirection, d.RightBracket.Direction());
+
+    // A turn the steps can tell is reported as it is; a way of a picometre
+    // is none, and has no load-deflection rate.
+    TDesign turned(0.25, DefaultStock());
+    BuildL(turned, 1e-9, 0, 0.01);
+    TActivationCurve turn(turned, s);
+    turn.Run();
+    ASSERT_TRUE(turn.Complete());
+    EXPECT_NEAR(turn.PathTurn(), 0.01, 1e-12);
+    EXPECT_EQ(turn.PathLength(), 0);
+    for (const TCurveStep& step : turn.Steps()) {
+        EXPECT_NEAR(step.turn, 0.01 * step.index / 2, 1e-12);
+        EXPECT_EQ(step.activation, 0);
+        EXPECT_FALSE(step.rate.has_value());
+    }
+}
+
 TEST(ActivationCurveTest, CopiesKeepTheShapeOnPointsOfTheirOwn) {
     TWireStock stock = DefaultStock();
     TDesign d(0.3, stock);
