@@ -6,6 +6,7 @@
 #include "dialogs/design_printer.h"
 #include "dialogs/print_dlg.h"
 #include "mainwindow/main_form.h"
+#include "qt/file_names.h"
 
 namespace torvik {
 
@@ -16,15 +17,23 @@ TPrintCommands::TPrintCommands(TMainForm& aForm) : QObject(&aForm), FForm(aForm)
     FForm.Bind("MenuFilePrint", [this] { MenuFilePrintClick(); });
 }
 
+QString TPrintCommands::ProposedPdfName() const {
+    const TFileName& design = FForm.CurrentFileName();
+    if (!FPdfFileName.isEmpty() && FPdfDesign == design) return FPdfFileName;
+    if (design.Empty()) return QDir(FForm.DialogFolder()).filePath("Untitled.pdf");
+    const QFileInfo info(QtFileName(design));
+    return info.dir().filePath(info.completeBaseName() + ".pdf");
+}
+
 void TPrintCommands::MenuFilePrintClick() {
     if (FForm.ExecDialog(*FPrintDlg) != QDialog::Accepted) return;
     QPrinter& printer = FPrintDlg->Printer();
     if (FPrintDlg->PrintsToPdfFile()) {
-        const QString start = FPdfFileName.isEmpty() ? QDir(FForm.DialogFolder()).filePath("Torvik.pdf") : FPdfFileName;
         const QString fileName =
-            FForm.SaveFileBox("Print to PDF File", "PDF files (*.pdf);;All files (*)", "pdf", start);
+            FForm.SaveFileBox("Print to PDF File", "PDF files (*.pdf);;All files (*)", "pdf", ProposedPdfName());
         if (fileName.isEmpty()) return;
         FPdfFileName = fileName;
+        FPdfDesign = FForm.CurrentFileName();
         printer.setOutputFileName(fileName);
     }
     TDesignPrinter(FForm.Design(), FForm.CurrentViewSettings(), FForm.Settings().GridDensity)

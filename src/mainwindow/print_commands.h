@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "support/file_name.h"
+
 namespace torvik {
 
 class TMainForm;
@@ -19,13 +21,19 @@ public:
 
     TPrintDlg& PrintDlg() { return *FPrintDlg; }
 
+    // The PDF file proposed for the design on screen: the one printed last
+    // for it, or the design's own name with ".pdf" in its folder
+    // ("Untitled.pdf" in the dialogs' folder for a design never saved).
+    QString ProposedPdfName() const;
+
 private:
     void MenuFilePrintClick();
 
     TMainForm& FForm;
     TPrintDlg* FPrintDlg = nullptr;
-    // The PDF file printed last, proposed again.
+    // The PDF file printed last and the design file it was printed from.
     QString FPdfFileName;
+    TFileName FPdfDesign;
 };
 
 }  // namespace torvik

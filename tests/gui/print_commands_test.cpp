@@ -1,10 +1,12 @@
-// Protects the Print command: the dialog through the seam, printing to a PDF file, kept fields, cancelling and errors.
+// Protects the Print command: the dialog through the seam, printing to a PDF file named after the design, kept fields, cancelling and errors.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
 #include "dialogs/print_dlg.h"
 #include "gui_fixture.h"
+#include "qt/file_names.h"
 
 namespace torvik::test {
 namespace {
@@ -60,6 +62,39 @@ TEST_F(TPrintCommandsTest, PrintsToAPdfFileAndKeepsTheFields) {
     ASSERT_EQ(FDialogs->folders.size(), 2u);
     EXPECT_EQ(FDialogs->folders.back(), pdf);
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(TPrintCommandsTest, ProposesTheDesignsOwnName) {
+    TMainForm& form = Start();
+    // A design never saved: "Untitled.pdf" where the file dialogs start.
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    Trigger("MenuFilePrint");
+    ASSERT_EQ(FDialogs->folders.size(), 1u);
+    EXPECT_EQ(FDialogs->folders.back(), QDir(form.DialogFolder()).filePath("Untitled.pdf"));
+
+    // An opened design: its name with ".pdf", beside it.
+    const QString design = WriteLoop("Closing Loop.tvk");
+    FDialogs->openNames.push_back(design);
+    Trigger("ActionFileOpen");
+    ASSERT_EQ(QtFileName(form.CurrentFileName()), design);
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    Trigger("MenuFilePrint");
+    EXPECT_EQ(FDialogs->folders.back(), Path("Closing Loop.pdf"));
+
+    // The file chosen for it is proposed again for the same design only.
+    const QString chosen = Path("sheet.pdf");
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    FDialogs->saveNames.push_back(chosen);
+    Trigger("MenuFilePrint");
+    ASSERT_TRUE(IsPdf(chosen));
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    Trigger("MenuFilePrint");
+    EXPECT_EQ(FDialogs->folders.back(), chosen);
+    FDialogs->answers.push_back(TAnswer::No);
+    Trigger("ActionFileNew");
+    FDialogs->dialogScripts.push_back(PrintToPdf(0));
+    Trigger("MenuFilePrint");
+    EXPECT_EQ(FDialogs->folders.back(), QDir(form.DialogFolder()).filePath("Untitled.pdf"));
 }
 
 TEST_F(TPrintCommandsTest, APageThatCannotBeLaidOutIsAnError) {
