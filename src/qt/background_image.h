@@ -13,7 +13,7 @@ class TQtCanvas;
 
 // aCanvas carries the display's mapping; aVisible is the display's logical
 // rectangle. The handles are placed and drawn when aWithHandles is set and
-// the picture is shown.
+// the picture is shown, whether or not any of it lies in view.
 void DrawBackgroundImage(TQtCanvas& aCanvas, const QImage& aPicture, TImagePlacement& aPlacement,
                          const TRect& aVisible, bool aWithHandles);
 

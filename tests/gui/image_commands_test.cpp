@@ -1,5 +1,5 @@
 // Protects the background picture in the window: Open Image (JPEG, BMP), its place under the grid, Show/Hide Image,
-// unreadable files keeping the previous picture, Image Resolution, and the image tool's mouse gestures and handles.
+// unreadable files keeping the previous picture, Image Resolution, and the image tool's mouse gestures and handles, placed even out of view.
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -246,6 +246,37 @@ TEST_F(TImageCommandsTest, ImageToolOnTheDisplay) {
     Mouse(QEvent::MouseButtonRelease, to);
     EXPECT_EQ(image.Offset(), (TPoint{0, 0}));
     EXPECT_FALSE(HandleAt(middleRight));
+}
+
+TEST_F(TImageCommandsTest, HandlesFollowThePictureOutOfView) {
+    TMainForm& form = Start();
+    Trigger("MenuViewFitAll");
+    Open(WritePicture("trace.bmp", QSize(300, 200), Qt::blue, "BMP"));
+    TImagePlacement& image = Images().Placement();
+    // Close up to the picture's bottom-right corner, with the image tool.
+    const TPoint corner{5080, 3387};
+    Trigger("ActionToolZoom");
+    while (form.Mapping().Zoom() < MaxZoom) {
+        Mouse(QEvent::MouseButtonPress, Device(corner));
+        Mouse(QEvent::MouseButtonRelease, Device(corner));
+    }
+    Trigger("ActionToolImageMove");
+    Mouse(QEvent::MouseMove, Device(corner));
+    EXPECT_EQ(image.ActiveHandle(), 8);
+
+    // At 300 dpi the picture shrinks out of view: its handles go with it,
+    // and the place of the old corner moves the picture, not resizes it.
+    AnswerResolution("300");
+    const TRect shown = form.Mapping().VisibleRect();
+    ASSERT_LT(image.Rect().Right, shown.Left);
+    Mouse(QEvent::MouseMove, Device(corner));
+    EXPECT_EQ(image.ActiveHandle(), 0);
+    EXPECT_EQ(image.AboveImageMarker(corner.X, corner.Y), nullptr);
+
+    // Back in view, the handle is hit at the new corner.
+    Trigger("MenuViewFitAll");
+    Mouse(QEvent::MouseMove, Device(TPoint{2540, 1693}));
+    EXPECT_EQ(image.ActiveHandle(), 8);
 }
 
 }  // namespace
