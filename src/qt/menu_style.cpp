@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -72,7 +73,12 @@ QSize TMenuStyle::sizeFromContents(ContentsType aType, const QStyleOption* aOpti
                                    const QWidget* aWidget) const {
     const QSize proposed = QProxyStyle::sizeFromContents(aType, aOption, aSize, aWidget);
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(aOption);
-    if (aType != CT_MenuItem || !item || item->menuItemType == QStyleOptionMenuItem::Separator) return proposed;
+    if (aType != CT_MenuItem || !item) return proposed;
+    // A separator is as tall as the classic menus make it, so that there is
+    // room for its etched line in the middle and for the highlight box
+    // around it; the base style may propose a line of two pixels.
+    if (item->menuItemType == QStyleOptionMenuItem::Separator)
+        return QSize(proposed.width(), std::max(proposed.height(), SeparatorHeight));
     const int height = std::max(item->fontMetrics.height() + 2, IconSize + 7);
     return QSize(proposed.width() + 9, height);
 }
@@ -94,7 +100,9 @@ void TMenuStyle::drawControl(ControlElement aElement, const QStyleOption* aOptio
     p.setRenderHint(QPainter::Antialiasing, false);
     const QPalette& palette = item->palette;
     const bool enabled = item->state & State_Enabled;
-    const bool highlighted = enabled && (item->state & State_Selected);
+    const bool highlighted =
+        enabled && ((item->state & State_Selected) || (item->menuItemType == QStyleOptionMenuItem::Separator &&
+                                                         IsHoveredSeparator(aWidget, item->rect)));
     TItemRects r(item->rect);
 
     // The caption sits in the middle of the text box.
@@ -171,6 +179,56 @@ void TMenuStyle::drawControl(ControlElement aElement, const QStyleOption* aOptio
         p.drawPolygon(QPolygon({{x, y - 4}, {x + 4, y}, {x, y + 4}}));
     }
     p.restore();
+}
+
+void TMenuStyle::polish(QWidget* aWidget) {
+    QProxyStyle::polish(aWidget);
+    if (qobject_cast<QMenu*>(aWidget)) aWidget->installEventFilter(this);
+}
+
+void TMenuStyle::unpolish(QWidget* aWidget) {
+    if (qobject_cast<QMenu*>(aWidget)) {
+        aWidget->removeEventFilter(this);
+        if (FHoverMenu == aWidget) HoverSeparator(nullptr, nullptr, {});
+    }
+    QProxyStyle::unpolish(aWidget);
+}
+
+bool TMenuStyle::eventFilter(QObject* aWatched, QEvent* aEvent) {
+    if (auto* menu = qobject_cast<QMenu*>(aWatched)) {
+        switch (aEvent->type()) {
+            case QEvent::MouseMove: {
+                const QPoint at = static_cast<QMouseEvent*>(aEvent)->position().toPoint();
+                QAction* action = menu->actionAt(at);
+                HoverSeparator(menu, action && action->isSeparator() ? action : nullptr, at);
+                break;
+            }
+            // The mouse left, the menu closed, or the keys move the highlight.
+            case QEvent::Leave:
+            case QEvent::Hide:
+            case QEvent::KeyPress:
+                if (FHoverMenu == menu) HoverSeparator(nullptr, nullptr, {});
+                break;
+            default: break;
+        }
+    }
+    return QProxyStyle::eventFilter(aWatched, aEvent);
+}
+
+void TMenuStyle::HoverSeparator(QMenu* aMenu, QAction* aSeparator, QPoint aPos) {
+    if (!aSeparator) aMenu = nullptr;
+    const bool same = FHoverMenu == aMenu && FHoverSeparator == aSeparator;
+    FHoverPos = aPos;
+    if (same) return;
+    if (FHoverMenu && FHoverSeparator) FHoverMenu->update(FHoverMenu->actionGeometry(FHoverSeparator));
+    FHoverMenu = aMenu;
+    FHoverSeparator = aSeparator;
+    if (aMenu) aMenu->update(aMenu->actionGeometry(aSeparator));
+}
+
+bool TMenuStyle::IsHoveredSeparator(const QWidget* aWidget, const QRect& aItem) const {
+    return FHoverSeparator && FHoverMenu && FHoverMenu.data() == aWidget && FHoverSeparator->isEnabled() &&
+           aItem.contains(FHoverPos);
 }
 
 void UseMenuStyle(QMenu* aMenu) {

@@ -2,15 +2,17 @@
 // The look of the main window's drop-down menus: an icon column in the
 // button-face colour, captions on the window colour, the item under the
 // mouse in a light-blue box with a dark-blue frame and its icon lifted over
-// a blue shadow, check marks in a framed box, etched separators, and grey
+// a blue shadow, check marks in a framed box, etched separators (in the
+// highlight box too while the mouse is over one), and grey
 // disabled items that are never highlighted. Set on the drop-down menus
 // only: the menu bar's own entries and other pop-up menus keep the standard
 // look.
 
+#include <QAction>
 #include <QColor>
+#include <QMenu>
+#include <QPointer>
 #include <QProxyStyle>
-
-class QMenu;
 
 namespace torvik {
 
@@ -24,12 +26,15 @@ public:
     static constexpr QRgb IconShadow = 0xff7495d8;      // RGB(116, 149, 216)
     // The width and height of the menu's images.
     static constexpr int IconSize = 16;
+    // The least height of a separator.
+    static constexpr int SeparatorHeight = 9;
 
     // On top of the application's style.
     TMenuStyle();
 
     // Text height + 2, at least the image height + 7; 9 pixels wider than
-    // the base style's item. Separators keep the base style's size.
+    // the base style's item. Separators keep the base style's width and are
+    // at least SeparatorHeight high.
     QSize sizeFromContents(ContentsType aType, const QStyleOption* aOption, const QSize& aSize,
                            const QWidget* aWidget) const override;
     void drawControl(ControlElement aElement, const QStyleOption* aOption, QPainter* aPainter,
@@ -37,6 +42,25 @@ public:
     // Items reach from one side of the menu's frame to the other.
     int pixelMetric(PixelMetric aMetric, const QStyleOption* aOption = nullptr,
                     const QWidget* aWidget = nullptr) const override;
+    // A menu given this style tells it which separator the mouse is over:
+    // menus never select a separator, yet one under the mouse gets the
+    // highlight box with its etched line drawn over it.
+    void polish(QWidget* aWidget) override;
+    void unpolish(QWidget* aWidget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+
+protected:
+    bool eventFilter(QObject* aWatched, QEvent* aEvent) override;
+
+private:
+    // The separator of aMenu at aPos (menu coordinates), or none.
+    void HoverSeparator(QMenu* aMenu, QAction* aSeparator, QPoint aPos);
+    bool IsHoveredSeparator(const QWidget* aWidget, const QRect& aItem) const;
+
+    QPointer<QMenu> FHoverMenu;
+    QPointer<QAction> FHoverSeparator;
+    QPoint FHoverPos;
 };
 
 // The style every drop-down menu of the program shares; it lives as long as

@@ -1,10 +1,12 @@
-// Protects the owner-drawn menu items: their size, the icon column, the highlight box and frame, the lifted icon's shadow, the check box, separators and disabled items.
+// Protects the owner-drawn menu items: their size, the icon column, the highlight box and frame, the lifted icon's shadow, the check box, separators (highlighted under the mouse) and disabled items.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -67,6 +69,8 @@ TEST_F(MenuStyleTest, ItemSizes) {
     menu.popup(QPoint(10, 10));
     QApplication::processEvents();
     EXPECT_EQ(menu.actionGeometry(plain).height(), QFontMetrics(large).height() + 2);
+    // Separators leave room for their line and a highlight box around it.
+    EXPECT_EQ(menu.actionGeometry(separator).height(), TMenuStyle::SeparatorHeight);
     // Items reach across the menu: their left edges are the frame's inside.
     EXPECT_LE(menu.actionGeometry(plain).left(), 2);
 }
@@ -146,6 +150,43 @@ TEST_F(MenuStyleTest, DisabledItemIsNeverHighlighted) {
     for (int y = d.top(); y <= d.bottom(); ++y)
         for (int x = d.left() + 29; x <= d.right(); ++x) greyPixels += shot.pixel(x, y) == grey;
     EXPECT_GT(greyPixels, 0);
+}
+
+TEST_F(MenuStyleTest, SeparatorUnderTheMouseIsHighlighted) {
+    const QRect s = menu.actionGeometry(separator);
+    const auto hover = [&](QPoint aAt) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(aAt), menu.mapToGlobal(QPointF(aAt)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&menu, &move);
+        QApplication::processEvents();
+        return menu.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto etchedRow = [&](const QImage& aShot) {
+        for (int y = s.top(); y <= s.bottom(); ++y)
+            if (aShot.pixel(s.left() + 40, y) == Colour(QPalette::Active, QPalette::Dark)) return y;
+        return -1;
+    };
+
+    // The highlight box over the whole separator, the etched line over it.
+    const QImage over = hover(s.center());
+    EXPECT_EQ(over.pixel(s.left(), s.top() + 1), Frame);
+    EXPECT_EQ(over.pixel(s.right(), s.top() + 1), Frame);
+    EXPECT_EQ(over.pixel(s.left() + 30, s.top()), Frame);
+    EXPECT_EQ(over.pixel(s.left() + 30, s.bottom()), Frame);
+    const int row = etchedRow(over);
+    ASSERT_GT(row, s.top()) << "no etched line";
+    EXPECT_EQ(over.pixel(s.left() + 40, row + 1), Colour(QPalette::Active, QPalette::Light));
+    EXPECT_EQ(over.pixel(s.left() + 2, row), Fill);
+
+    // The mouse moves on: the separator is plain again.
+    const QImage away = hover(menu.actionGeometry(plain).center());
+    EXPECT_EQ(away.pixel(s.left() + 2, row), Colour(QPalette::Active, QPalette::Button));
+    EXPECT_EQ(etchedRow(away), row);
+    hover(s.center());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(&menu, &down);
+    EXPECT_EQ(menu.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(s.left() + 2, row),
+              Colour(QPalette::Active, QPalette::Button));
 }
 
 }  // namespace
