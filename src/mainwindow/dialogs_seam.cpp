@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "qt/image_preview.h"
+
 namespace torvik {
 
 TAnswer TQtDialogs::Ask(QWidget* aParent, const QString& aTitle, const QString& aText) {
@@ -43,6 +45,16 @@ void TQtDialogs::Error(QWidget* aParent, const QString& aTitle, const QString& a
 QString TQtDialogs::GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                                     const QString& aFolder) {
     QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TQtDialogs::GetOpenImageName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                     const QString& aFolder) {
+    QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
+    AddImagePreview(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -36,6 +36,12 @@ public:
     // starts in aFolder.
     virtual QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                                     const QString& aFolder) = 0;
+    // The chosen picture file, empty when cancelled; the dialog previews the
+    // picture under the cursor. Without a dialog of its own, the plain one.
+    virtual QString GetOpenImageName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                                     const QString& aFolder) {
+        return GetOpenFileName(aParent, aTitle, aFilter, aFolder);
+    }
     // The chosen file name with aDefaultSuffix added when it has none, empty
     // when cancelled; asks before an existing file is overwritten.
     virtual QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
@@ -54,6 +60,8 @@ public:
     void Error(QWidget* aParent, const QString& aTitle, const QString& aText) override;
     QString GetOpenFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                             const QString& aFolder) override;
+    QString GetOpenImageName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                             const QString& aFolder) override;
     QString GetSaveFileName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
                             const QString& aDefaultSuffix, const QString& aFolder) override;
     int Exec(QDialog& aDialog) override;

@@ -26,7 +26,7 @@ TImageCommands::TImageCommands(TMainForm& aForm) : QObject(&aForm), FForm(aForm)
 
 void TImageCommands::ActionFileOpenImageExecute() {
     const QString fileName =
-        FForm.OpenFileBox("Open Image", BackgroundImageFilter, FFolder.isEmpty() ? FForm.DialogFolder() : FFolder);
+        FForm.OpenImageBox("Open Image", BackgroundImageFilter, FFolder.isEmpty() ? FForm.DialogFolder() : FFolder);
     if (fileName.isEmpty()) return;
     FFolder = QFileInfo(fileName).absolutePath();
     // A picture that cannot be read leaves the previous one in place.

@@ -249,6 +249,11 @@ QString TMainForm::OpenFileBox(const QString& aTitle, const QString& aFilter, co
     return FDialogs->GetOpenFileName(this, aTitle, aFilter, aFolder);
 }
 
+QString TMainForm::OpenImageBox(const QString& aTitle, const QString& aFilter, const QString& aFolder) {
+    TModalScope modal(FModalDepth);
+    return FDialogs->GetOpenImageName(this, aTitle, aFilter, aFolder);
+}
+
 QString TMainForm::SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix,
                                const QString& aFolder) {
     TModalScope modal(FModalDepth);

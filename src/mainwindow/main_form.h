@@ -131,6 +131,8 @@ public:
     // The file dialogs through the seam, starting in aFolder; the chosen
     // file name, empty when cancelled.
     QString OpenFileBox(const QString& aTitle, const QString& aFilter, const QString& aFolder);
+    // The open dialog for pictures, with its preview.
+    QString OpenImageBox(const QString& aTitle, const QString& aFilter, const QString& aFolder);
     QString SaveFileBox(const QString& aTitle, const QString& aFilter, const QString& aSuffix, const QString& aFolder);
     // Where the file dialogs start: the open file's folder, or the user's
     // data folder.

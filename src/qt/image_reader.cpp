@@ -21,7 +21,11 @@ namespace {
 
 }  // namespace
 
-QImage ReadBackgroundImage(const QString& aFileName) {
+namespace {
+
+// The picture in aFileName; a JPEG at no less than aLeast when that is not
+// empty. aFullSize receives the picture's own size.
+QImage Decode(const QString& aFileName, QSize aLeast, QSize& aFullSize) {
     const QString extension = QFileInfo(aFileName).suffix().toUpper();
     const bool jpeg = extension == "JPG" || extension == "JPEG";
     if (!jpeg && extension != "BMP" && extension != "PNG") Unreadable(aFileName);
@@ -31,10 +35,33 @@ QImage ReadBackgroundImage(const QString& aFileName) {
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) Unreadable(aFileName);
 
-    QImage image = jpeg ? DecodeJpeg(data) : QImage::fromData(data, extension == "BMP" ? "BMP" : "PNG");
+    QImage image = jpeg ? DecodeJpegScaled(data, aLeast, &aFullSize)
+                        : QImage::fromData(data, extension == "BMP" ? "BMP" : "PNG");
     if (image.isNull() || image.width() == 0 || image.height() == 0) Unreadable(aFileName);
+    if (!jpeg) aFullSize = image.size();
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                          : QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage ReadBackgroundImage(const QString& aFileName) {
+    QSize fullSize;
+    return Decode(aFileName, QSize(), fullSize);
+}
+
+TPreviewPicture ReadPreviewImage(const QString& aFileName, QSize aBox) {
+    TPreviewPicture result;
+    if (aBox.isEmpty() || QFileInfo(aFileName).isDir()) return result;
+    try {
+        QImage picture = Decode(aFileName, aBox, result.fullSize);
+        if (picture.width() > aBox.width() || picture.height() > aBox.height())
+            picture = picture.scaled(aBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        result.picture = std::move(picture);
+    } catch (const TFileError&) {
+        result.fullSize = QSize();
+    }
+    return result;
 }
 
 }  // namespace torvik

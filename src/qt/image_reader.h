@@ -3,6 +3,7 @@
 // bitmaps and PNG through Qt, chosen by the file name's extension.
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace torvik {
@@ -16,5 +17,15 @@ extern const QString BackgroundImageFilter;
 // ".bmp" or ".png" (in any case), or its contents are not a picture of that
 // kind.
 QImage ReadBackgroundImage(const QString& aFileName);
+
+// A picture for a file dialog's preview: the picture in aFileName, read as
+// ReadBackgroundImage reads it (a large JPEG decoded at a reduced scale
+// first), scaled smoothly to fit aBox with its aspect kept and never
+// enlarged. A null picture when ReadBackgroundImage would refuse the file.
+struct TPreviewPicture {
+    QImage picture;
+    QSize fullSize;  // the picture's own size in pixels
+};
+TPreviewPicture ReadPreviewImage(const QString& aFileName, QSize aBox);
 
 }  // namespace torvik

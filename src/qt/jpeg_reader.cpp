@@ -1,5 +1,7 @@
 #include "qt/jpeg_reader.h"
 
+#include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 
@@ -27,6 +29,8 @@ extern "C" void JpegOutputMessage(j_common_ptr) {}
 // setjmp, so a jump back leaves none of it indeterminate.
 struct TJpegJob {
     const QByteArray* data = nullptr;
+    QSize least;     // the least size wanted; empty for the whole picture
+    QSize fullSize;  // the picture's own size, once the header is read
     QImage image;
     jpeg_decompress_struct info{};
     TJpegErrors errors{};
@@ -66,6 +70,21 @@ bool DecodeInto(TJpegJob& aJob) {
     jpeg_read_header(&info, TRUE);
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = TRUE;
+    aJob.fullSize = QSize(static_cast<int>(std::min<JDIMENSION>(info.image_width, INT_MAX)),
+                          static_cast<int>(std::min<JDIMENSION>(info.image_height, INT_MAX)));
+    if (!aJob.least.isEmpty()) {
+        // libjpeg scales by 1/8, 1/4 or 1/2 while it decodes.
+        for (unsigned denominator : {8u, 4u, 2u}) {
+            const unsigned long w = (info.image_width + denominator - 1) / denominator;
+            const unsigned long h = (info.image_height + denominator - 1) / denominator;
+            if (w >= static_cast<unsigned long>(aJob.least.width()) &&
+                h >= static_cast<unsigned long>(aJob.least.height())) {
+                info.scale_num = 1;
+                info.scale_denom = denominator;
+                break;
+            }
+        }
+    }
     QImage::Format format = QImage::Format_RGB888;
     switch (info.jpeg_color_space) {
         case JCS_GRAYSCALE:
@@ -80,7 +99,7 @@ bool DecodeInto(TJpegJob& aJob) {
         default: info.out_color_space = JCS_RGB; break;
     }
     jpeg_calc_output_dimensions(&info);
-    const long long pixels = static_cast<long long>(info.output_width) * info.output_height;
+    const long long pixels = static_cast<long long>(info.image_width) * info.image_height;
     if (pixels == 0 || pixels > MaxJpegPixels) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -103,10 +122,15 @@ bool DecodeInto(TJpegJob& aJob) {
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& aData) {
+QImage DecodeJpeg(const QByteArray& aData) { return DecodeJpegScaled(aData, QSize()); }
+
+QImage DecodeJpegScaled(const QByteArray& aData, QSize aLeast, QSize* aFullSize) {
     TJpegJob job;
     job.data = &aData;
-    if (!DecodeInto(job)) return QImage();
+    job.least = aLeast;
+    const bool decoded = DecodeInto(job);
+    if (aFullSize) *aFullSize = decoded ? job.fullSize : QSize();
+    if (!decoded) return QImage();
     return job.image.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 
 namespace torvik {
 
@@ -14,5 +15,11 @@ constexpr long long MaxJpegPixels = 50'000'000;
 // bytes are not a JPEG picture the decoder can read, or it is too large.
 // Warnings about damaged but readable data are not shown anywhere.
 QImage DecodeJpeg(const QByteArray& aData);
+
+// As DecodeJpeg, at the smallest of 1/8, 1/4, 1/2 or the whole of the
+// picture's size whose sides are at least those of aLeast (for a preview:
+// libjpeg then skips most of the work). aFullSize, when given, receives the
+// picture's own size. The pixel limit counts the picture's own size.
+QImage DecodeJpegScaled(const QByteArray& aData, QSize aLeast, QSize* aFullSize = nullptr);
 
 }  // namespace torvik

@@ -37,6 +37,7 @@ public:
     std::deque<QString> saveNames;   // for GetSaveFileName; cancelled when empty
     std::vector<TShownBox> shown;
     std::vector<QString> folders;  // where each file dialog started
+    int imageOpens = 0;            // of them, picture dialogs with a preview
     // Runs while a box is up, as if the user took time to answer.
     std::function<void()> whileShown;
     // For Exec: each script gets the real dialog, may fill in its controls
@@ -59,6 +60,12 @@ public:
         folders.push_back(aFolder);
         Record("open", aTitle, aFilter);
         return Take(openNames, QString());
+    }
+    // Answered as GetOpenFileName; counted.
+    QString GetOpenImageName(QWidget* aParent, const QString& aTitle, const QString& aFilter,
+                             const QString& aFolder) override {
+        ++imageOpens;
+        return GetOpenFileName(aParent, aTitle, aFilter, aFolder);
     }
     QString GetSaveFileName(QWidget*, const QString& aTitle, const QString& aFilter, const QString&,
                             const QString& aFolder) override {

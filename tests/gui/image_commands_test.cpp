@@ -95,6 +95,7 @@ TEST_F(TImageCommandsTest, OpenShowHideAndKeepOnFailure) {
     Open(jpeg);
     ASSERT_TRUE(FDialogs->Of("error").empty());
     ASSERT_EQ(FDialogs->Of("open").size(), 1u);
+    EXPECT_EQ(FDialogs->imageOpens, 1);  // the dialog with the preview
     EXPECT_TRUE(FDialogs->Of("open")[0].text.startsWith("All (*.jpg *.jpeg *.bmp *.png)"));
     EXPECT_EQ(Images().Picture().size(), QSize(600, 400));
     EXPECT_EQ(Images().Placement().Offset(), (TPoint{0, 0}));
