@@ -71,9 +71,10 @@ TCurveSettings CurveSettings(const TCliOptions& o) {
 std::string FormatCurveText(const TActivationCurve& c, const TCliOptions& o) {
     const std::vector<TCurveStep>& steps = c.Steps();
     std::string s = DesignLines(c.Design().CurrentWire->Count(), o);
+    const double angle = ToDegrees(o.Settings.ToleranceAngle);
     s += "Target:         " + std::string(TargetCaption(o.Settings)) + ", tolerances " +
-         FormatMask(o.Settings.ToleranceDistance, "0.0000") + " mm, " +
-         FormatMask(ToDegrees(o.Settings.ToleranceAngle), "0.0000") + "° at every step\n";
+         FormatMask(o.Settings.ToleranceDistance, MaskKeepingValue(o.Settings.ToleranceDistance, "0.0000")) +
+         " mm, " + FormatMask(angle, MaskKeepingValue(angle, "0.0000")) + "° at every step\n";
     s += "Curve:          " + std::to_string(c.Settings().Steps) + " steps over " +
          FormatMask(c.PathLength(), "0.0000") + " mm and " + FormatMask(ToDegrees(c.PathTurn()), "0.000") +
          "° from the unloaded wire end to the right bracket\n";

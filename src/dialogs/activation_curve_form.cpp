@@ -29,6 +29,7 @@
 #include "support/chart_scale.h"
 #include "qt/file_names.h"
 #include "qt/locale_numbers.h"
+#include "support/numbers.h"
 #include "wire/curve_table.h"
 
 namespace torvik {
@@ -196,8 +197,10 @@ void TActivationCurveForm::FillSummary() {
                        .arg(FormatLocal(c.PathLength(), "0.000"))
                        .arg(FormatLocal(ToDegrees(c.PathTurn()), "0.00"))
                        .arg(QString::fromLatin1(TargetCaption(c.RunSettings())))
-                       .arg(FormatLocal(c.Settings().ToleranceDistance, "0.####"))
-                       .arg(FormatLocal(ToDegrees(c.Settings().ToleranceAngle), "0.####"));
+                       .arg(FormatLocal(c.Settings().ToleranceDistance,
+                                        MaskKeepingValue(c.Settings().ToleranceDistance, "0.####")))
+                       .arg(FormatLocal(ToDegrees(c.Settings().ToleranceAngle),
+                                        MaskKeepingValue(ToDegrees(c.Settings().ToleranceAngle), "0.####")));
     if (c.Complete()) {
         text += " " + tr("Every step met its target.");
     } else if (!c.Steps().empty()) {

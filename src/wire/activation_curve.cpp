@@ -4,6 +4,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "solve/activation_solver.h"
 #include "wire/design_copy.h"
 
 namespace torvik {
@@ -90,15 +91,19 @@ void TActivationCurve::BeginStep() {
         d.RightBracket.Origin()->SetXY(FStart.x + f * (FTarget.x - FStart.x), FStart.y + f * (FTarget.y - FStart.y));
         d.RightBracket.SetDirection(FStartDirection + f * FPathTurn);
     }
-    FRun = TActivationRun();
+    FSolver.reset();
     FInStep = true;
     // The load of the last step now acts at the new target: the wire takes
-    // the shape it gives there, so that the run's first probes measure their
-    // responses against a shape that belongs to the load. Without this the
-    // shift of the load's point would be read as the response to a tiny
-    // probe, and the first correction would be wild.
+    // the shape it gives there, so that the solver starts from a shape that
+    // belongs to its load.
     d.DeformUnderLoad();
     d.CalcLeftForce();
+    // A step that fails keeps the state it failed in (an overstrained
+    // equilibrium, say), so that the curve shows it.
+    TSolveTolerances tol;
+    tol.Distance = FSettings.ToleranceDistance;
+    tol.Angle = FSettings.ToleranceAngle;
+    FSolver = std::make_unique<TActivationSolver>(d, FRunSettings, tol, true);
 }
 
 bool TActivationCurve::Iterate() {
@@ -111,14 +116,17 @@ bool TActivationCurve::Iterate() {
             return false;
         }
     }
-    const TIterationResult r = FRun.Iterate(*FDesign, FRunSettings);
-    switch (r.stop) {
-        case TStopReason::Tolerance: EndStep(TStepEnd::Met, {}); break;
-        case TStopReason::Overstrain: EndStep(TStepEnd::Overstrain, {}); break;
-        case TStopReason::Error: EndStep(TStepEnd::Error, r.detail); break;
-        case TStopReason::None:
-            if (FRun.Iterations() >= FSettings.MaxIterations) EndStep(TStepEnd::IterationLimit, {});
-            break;
+    FSolver->Iterate();
+    if (FSolver->Finished()) {
+        const TSolveResult& r = FSolver->Result();
+        switch (r.end) {
+            case TSolveEnd::Converged: EndStep(TStepEnd::Met, {}); break;
+            case TSolveEnd::Overstrain: EndStep(TStepEnd::Overstrain, {}); break;
+            case TSolveEnd::NoConvergence:
+            case TSolveEnd::Error: EndStep(TStepEnd::Error, r.message); break;
+        }
+    } else if (FSolver->Iterations() >= FSettings.MaxIterations) {
+        EndStep(TStepEnd::IterationLimit, {});
     }
     return !FFinished;
 }
@@ -150,7 +158,7 @@ void TActivationCurve::EndStep(TStepEnd aEnd, const std::string& aDetail) {
     s.right = LoadOf(d.RightForce);
     s.left = LoadOf(d.LeftForce);
     s.maxStrain = d.CurrentWire->MaxStrain();
-    s.iterations = FRun.Iterations();
+    s.iterations = FSolver ? FSolver->Iterations() : 0;
     s.end = aEnd;
     s.detail = aDetail;
     FSteps.push_back(std::move(s));

@@ -5,10 +5,11 @@
 // The curve works on a copy of the design, unloaded: its wire end lies at E
 // with end direction D, the right bracket at T with direction B. Step k of N
 // places the target at E + (k/N)(T - E) with direction D + (k/N) AngleDiff(B, D)
-// and activates the wire in the chosen target mode with the program's run
-// logic, starting from the load of step k - 1, until the target is met
-// within the curve's (tight) tolerances. A step that stops otherwise
-// (overstrain, an error, the iteration limit) ends the curve there.
+// and solves the activation in the chosen target mode by the fast path
+// (Newton on the loads, see solve/activation_solver.h), starting from the
+// load of step k - 1, until the target is met within the curve's (tight)
+// tolerances. A step that stops otherwise (overstrain, an error, the
+// iteration limit) ends the curve there.
 //
 // The work can be done one solver iteration at a time (Iterate), a step at a
 // time (NextStep) or all at once (Run), so a caller can show progress and
@@ -26,15 +27,18 @@
 
 namespace torvik {
 
+class TActivationSolver;
+
 constexpr int MaxCurveSteps = 10000;
 
 struct TCurveSettings {
     int Steps = 10;
     // A plain parameter, as the run takes it: Point, Angle or Slot.
     int TargetMode = TargetSlot;
-    double ToleranceDistance = 0.001;               // mm
-    double ToleranceAngle = 0.01 * Pi / 180.0;      // radians
-    int MaxIterations = 10000;                      // per step
+    // Full engagement, as a refined run: the solver's own tolerances.
+    double ToleranceDistance = 1e-6;                // mm
+    double ToleranceAngle = 1e-5 * Pi / 180.0;      // radians
+    int MaxIterations = 10000;                      // solver iterations per step
     // With Slot: the wire slides along the slot, as the run takes it.
     bool WireSlides = false;
 };
@@ -138,7 +142,7 @@ private:
     int FStep = 0;          // the step being computed, 0 before the first
     bool FInStep = false;
     bool FFinished = false;
-    TActivationRun FRun;
+    std::unique_ptr<TActivationSolver> FSolver;
     std::vector<TCurveStep> FSteps;
 };
 

@@ -57,13 +57,13 @@ TEST(CliCurveOptions, ReadsAndChecksTheCurveAndToothOptions) {
     EXPECT_FALSE(plain.ShowCentre);
     EXPECT_DOUBLE_EQ(plain.Settings.ToleranceDistance, 0.1);
 
-    // A curve tightens the tolerances unless they are given.
+    // A curve engages every step fully unless the tolerances are given.
     const TCliOptions c = ParseOptions({"a.tvk", "--curve", "20"});
     EXPECT_EQ(c.CurveSteps, 20);
-    EXPECT_DOUBLE_EQ(c.Settings.ToleranceDistance, 0.001);
-    EXPECT_DOUBLE_EQ(c.Settings.ToleranceAngle, ToRadians(0.01));
+    EXPECT_DOUBLE_EQ(c.Settings.ToleranceDistance, 1e-6);
+    EXPECT_DOUBLE_EQ(c.Settings.ToleranceAngle, ToRadians(1e-5));
     const TCliOptions t = ParseOptions({"a.tvk", "--tolerance-angle", "0.5", "--curve=3", "--target", "point"});
-    EXPECT_DOUBLE_EQ(t.Settings.ToleranceDistance, 0.001);
+    EXPECT_DOUBLE_EQ(t.Settings.ToleranceDistance, 1e-6);
     EXPECT_DOUBLE_EQ(t.Settings.ToleranceAngle, ToRadians(0.5));
     EXPECT_EQ(t.Settings.TargetMode, TargetPoint);
 
@@ -139,7 +139,7 @@ TEST_F(CliCurve, PrintsEveryStepInEachForm) {
     ASSERT_EQ(text.status, 0) << text.text;
     EXPECT_NE(text.text.find("Curve:          4 steps over 0.3606 mm and 1.146°"), std::string::npos) << text.text;
     EXPECT_NE(text.text.find("Stop:           every step met its target"), std::string::npos);
-    EXPECT_NE(text.text.find("0.0010 mm, 0.0100° at every step"), std::string::npos);
+    EXPECT_NE(text.text.find("0.000001 mm, 0.00001° at every step"), std::string::npos) << text.text;
     const std::vector<std::string> lines = Lines(text.text);
     const auto title = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("Step", 0) == 0; });
     ASSERT_NE(title, lines.end());
