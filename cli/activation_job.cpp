@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "solve/newton.h"
 #include "support/ini_file.h"
 #include "support/text_utils.h"
 #include "wire/activation_run.h"
@@ -60,6 +61,16 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
         break;
     }
     report.iterations = run.Iterations();
+    report.stoppedDistance = EndDistance(aDesign);
+    report.stoppedAngle = ToDegrees(EndAngle(aDesign));
+    if (report.end == TRunEnd::Tolerance && aOptions.Settings.RefineLoads) {
+        // A refinement that fails leaves the stopped run's loads and shape.
+        const TSolveResult refine = RefineLoads(aDesign, aOptions.Settings);
+        report.refineTried = true;
+        report.refined = refine.end == TSolveEnd::Converged;
+        report.refineIterations = refine.iterations;
+        report.refineMessage = refine.message;
+    }
     report.segments = aDesign.CurrentWire->Count();
     report.right = {aDesign.RightForce.x, aDesign.RightForce.y, aDesign.RightForce.m};
     report.left = {aDesign.LeftForce.x, aDesign.LeftForce.y, aDesign.LeftForce.m};

@@ -33,6 +33,16 @@ struct TActivationReport {
     double distance = 0;   // mm
     double angle = 0;      // degrees
     double maxStrain = 0;  // degrees
+    // The refinement of a run that met its target: whether it was tried,
+    // whether the loads above are refined, its Newton iterations, and why it
+    // failed (then the loads are the stopped run's). The wire end's
+    // distance (mm) and angle (degrees) where the run stopped.
+    bool refineTried = false;
+    bool refined = false;
+    int refineIterations = 0;
+    std::string refineMessage;
+    double stoppedDistance = 0;
+    double stoppedAngle = 0;
     std::string target;    // the --target value: "point", "angle", "slot", "sliding"
     // The wire end's offset from the right bracket's point across its slot
     // and along it, mm (see EndOffsetAcross and EndOffsetAlong).
@@ -56,7 +66,8 @@ struct TActivationReport {
 std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings = nullptr);
 
 // Activates the design from zero load under the options' settings for at
-// most MaxIterations iterations.
+// most MaxIterations iterations; a run that meets its target then has its
+// loads refined to full engagement unless the settings say otherwise.
 TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions);
 
 }  // namespace torvik::cli

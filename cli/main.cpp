@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
             return CurveExitStatus(curve);
         }
         const TActivationReport report = Activate(*design, options);
+        if (report.refineTried && !report.refined)
+            std::fprintf(stderr, "torvik-activate: warning: the loads are not refined (%s); they are those of the "
+                                 "stopped run\n", report.refineMessage.c_str());
         if (!Print(FormatReport(report, options), reason)) return outputFailed();
         return ExitStatus(report);
     } catch (const TUsageError& e) {

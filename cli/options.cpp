@@ -64,7 +64,7 @@ const std::vector<std::string_view> kValueOptions = {
     "target",       "material",     "cross-section",      "modulus",         "cross-a",        "cross-b",
     "segment-size", "tolerance-distance", "tolerance-angle", "max-iterations", "format",
     "curve",        "cr-distance",  "roots"};
-const std::vector<std::string_view> kFlagOptions = {"manual-stop", "help", "version"};
+const std::vector<std::string_view> kFlagOptions = {"manual-stop", "no-refine", "help", "version"};
 
 bool Contains(const std::vector<std::string_view>& list, std::string_view name) {
     return std::find(list.begin(), list.end(), name) != list.end();
@@ -104,6 +104,7 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
             if (name == "help") o.Help = true;
             else if (name == "version") o.Version = true;
+            else if (name == "no-refine") o.Settings.RefineLoads = false;
             else o.Settings.AutoStop = false;
             continue;
         }
@@ -174,6 +175,8 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     if (o.CurveSteps > 0) {
         // Each step of a curve ends when its target is met.
         if (!o.Settings.AutoStop) throw TUsageError("--manual-stop cannot be used with --curve");
+        // ... and is solved to full engagement, refined by its nature.
+        if (!o.Settings.RefineLoads) throw TUsageError("--no-refine cannot be used with --curve");
         const TCurveSettings curve;
         if (!toleranceDistance) o.Settings.ToleranceDistance = curve.ToleranceDistance;
         if (!toleranceAngle) o.Settings.ToleranceAngle = curve.ToleranceAngle;
@@ -199,6 +202,12 @@ std::string UsageText() {
 Opens a wire design, activates it from zero load until the wire end meets the
 right bracket, and prints the forces and moments on both brackets.
 
+A run that meets its target within the tolerances stops a little short of the
+bracket, with loads some per cent low; its loads are then refined to full
+engagement (the wire end within 0.000001 mm and 0.00001 degrees of the target)
+by Newton's method, and the report gives where the run had stopped beside the
+refined end distance and angle. --no-refine gives the stopped run's loads.
+
 Options:
   --target point|angle|slot|sliding
                              what the wire end must meet (default slot);
@@ -216,13 +225,15 @@ Options:
   --tolerance-distance MM    automatic stop distance (0.1)
   --tolerance-angle DEG      automatic stop angle (1)
   --manual-stop              no automatic stop: run to --max-iterations
+  --no-refine                the loads of the stopped run, not refined
   --max-iterations N         at most N iterations, 1 to 10000000 (10000)
   --format text|json|csv     output form (text)
   --curve N                  the activation curve instead: the wire end carried
                              to the right bracket in N steps (1 to 10000), each
-                             activated from the last step's load; tolerances
-                             0.001 mm and 0.01 degrees unless given;
-                             --max-iterations counts per step
+                             solved from the last step's load to full
+                             engagement (tolerances 0.000001 mm and 0.00001
+                             degrees unless given); --max-iterations counts
+                             solver iterations per step
   --cr-distance MM           also the loads at the teeth's centres of
                              resistance, MM from each bracket along its
                              normal (10)
@@ -237,7 +248,10 @@ their numbers: forces (x, y, f) in cN, moments (m) in cN·mm, moment-to-force
 ratios and lengths (names ending in _mm) in mm, angles (_deg) in degrees, the
 modulus in N/mm².
 Exit status: 0 target met (every step of a curve), 1 run stopped without
-meeting it, 2 bad input.
+meeting it, 2 bad input. A run that met its target but whose loads could not
+be refined (for instance because full engagement would overstrain the wire)
+reports the stopped run's loads, says why on stderr and in the report
+("refined": false, "refine_message"), and exits with 0.
 )";
 }
 

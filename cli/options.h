@@ -33,7 +33,7 @@ struct TCliOptions {
     int MaxIterations = 10'000;
     TOutputFormat Format = TOutputFormat::Text;
     // With --curve N: the activation curve in N steps; the tolerances are
-    // then 0.001 mm and 0.01 degrees unless given, and --max-iterations
+    // then 1e-6 mm and 1e-5 degrees unless given, and --max-iterations
     // counts per step.
     int CurveSteps = 0;
     // With --cr-distance or --roots: the loads at the teeth's centres of

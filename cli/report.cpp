@@ -64,10 +64,18 @@ std::vector<TField> InputFields(const TActivationReport& r) {
     f.push_back(Num("cross_b_mm", size.IsRound() ? std::nullopt : std::optional<double>(size.CrossB / 10)));
     f.push_back(Num("segment_size_mm", r.segmentSize));
     f.push_back(Flag("auto_stop", r.settings.AutoStop));
+    f.push_back(Flag("refine", r.settings.RefineLoads));
     f.push_back(Num("tolerance_distance_mm", r.settings.ToleranceDistance));
     f.push_back(Num("tolerance_angle_deg", ToDegrees(r.settings.ToleranceAngle)));
     f.push_back(Num("max_iterations", r.maxIterations));
     return f;
+}
+
+// Whether the loads are refined, how, and where the run had stopped.
+std::vector<TField> RefineFields(const TActivationReport& r) {
+    return {Flag("refined", r.refined), Num("refine_iterations", r.refineIterations),
+            Text("refine_message", r.refineMessage), Num("stopped_distance_mm", r.stoppedDistance),
+            Num("stopped_angle_deg", r.stoppedAngle)};
 }
 
 std::string JsonField(const TField& f) {
@@ -106,6 +114,7 @@ std::vector<TField> Fields(const TActivationReport& r) {
     f.push_back(Text("target", r.target));
     f.push_back(Num("across_mm", r.across));
     f.push_back(Num("along_mm", r.along));
+    for (TField& refine : RefineFields(r)) f.push_back(std::move(refine));
     for (const auto& [side, centre] : {std::pair{"right", &r.rightCentre}, std::pair{"left", &r.leftCentre}}) {
         if (!*centre) continue;
         const std::string p = side;
@@ -173,13 +182,24 @@ std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
         case TRunEnd::MaxIterations: s += "after the last of " + std::to_string(o.MaxIterations) + " iterations\n"; break;
     }
     s += "Iterations:     " + std::to_string(r.iterations) + "\n";
+    if (r.refineTried) {
+        if (r.refined)
+            s += "Refined:        to full engagement in " + std::to_string(r.refineIterations) + " Newton iteration" +
+                 (r.refineIterations == 1 ? "" : "s") + "\n";
+        else
+            s += "Refined:        no, the loads are those of the stopped run (" + r.refineMessage + ")\n";
+    }
+    // A refined result says where the run itself had stopped.
+    const auto stopped = [&r](double aValue, const char* aUnit) {
+        return r.refined ? " (run stopped at " + Fixed(aValue, 4) + aUnit + ")" : std::string();
+    };
     s += TextLoad("Right bracket:  ", r.right);
     s += TextLoad("Left bracket:   ", r.left);
-    s += "End distance:   " + Fixed(r.distance, 4) + " mm\n";
+    s += "End distance:   " + Fixed(r.distance, 4) + " mm" + stopped(r.stoppedDistance, " mm") + "\n";
     if (SlidingTarget(o.Settings))
         s += "In the slot:    " + Fixed(r.across, 4) + " mm across, " + Fixed(r.along, 4) +
              " mm along from the bracket's point\n";
-    s += "End angle:      " + Fixed(r.angle, 4) + "°\n";
+    s += "End angle:      " + Fixed(r.angle, 4) + "°" + stopped(r.stoppedAngle, "°") + "\n";
     s += "Max strain:     " + Fixed(r.maxStrain, 3) + "°\n";
     if (r.rightCentre && r.leftCentre) {
         s += "Centre of res.: " + Fixed(o.Tooth.Distance, 3) + " mm from each bracket, roots " +
@@ -203,6 +223,7 @@ std::string FormatJson(const TActivationReport& r) {
     s += ", \"target\": " + JsonString(r.target);
     s += ", \"across_mm\": " + Exact(r.across, "null");
     s += ", \"along_mm\": " + Exact(r.along, "null");
+    for (const TField& refine : RefineFields(r)) s += ", " + JsonField(refine);
     for (const TField& input : InputFields(r)) s += ", " + JsonField(input);
     s += ", \"units\": {";
     for (const auto& [kind, unit] : Units)

@@ -40,6 +40,10 @@ struct TActivationSettings {
     // the slot (a straight wire with bends). Otherwise the slot also fixes
     // the end's place along it (a loop pulled open and tied back).
     bool WireSlides = false;
+    // When a run stops by itself at its tolerances, the window and the
+    // command-line program refine its loads to full engagement (see
+    // solve/newton.h); off, they show the stopped run's loads.
+    bool RefineLoads = true;
 };
 
 // Whether a run with these settings uses the sliding target: the slot target
