@@ -233,6 +233,9 @@ QWidget* TTorvikOptions::CreateCalculationPage() {
     FAutoStop = NewCheckBox(page, "AutoStop", "&Auto Stop");
     SetHint(FAutoStop, "Automatically stop wire activation##when tolerance is met.|");
     column->addWidget(FAutoStop);
+    FRefineLoads = NewCheckBox(page, "RefineLoads", "Re&fine the loads when the run stops");
+    SetHint(FRefineLoads, "When the run stops by itself, solve on##to full engagement and show those loads.|");
+    column->addWidget(FRefineLoads);
 
     auto* tolerance = Named(new QGroupBox("Tolerance", page), "ToleranceGroup");
     auto* grid = new QGridLayout(tolerance);
@@ -333,6 +336,7 @@ void TTorvikOptions::Load(TSettings& aSettings, TWire* aWire) {
     FTolDist->setText(ShownKeeping(s.Activation.ToleranceDistance, "0.000"));
     FTolAngle->setText(ShownKeeping(ToDegrees(s.Activation.ToleranceAngle), "0.00"));
     FAutoStop->setChecked(s.Activation.AutoStop);
+    FRefineLoads->setChecked(s.Activation.RefineLoads);
     FWireInBracket->SetItemIndex(s.Activation.TargetMode);
     FToothGroup->Load(s.Tooth);
     {
@@ -385,6 +389,7 @@ void TTorvikOptions::TakeBack() {
     s.Activation.ToleranceDistance = ReadOr(FTolDist, TolDistFallback);
     s.Activation.ToleranceAngle = ToRadians(ReadOr(FTolAngle, TolAngleFallback));
     s.Activation.AutoStop = FAutoStop->isChecked();
+    s.Activation.RefineLoads = FRefineLoads->isChecked();
     const int target = FWireInBracket->ItemIndex();
     if (target >= TargetPoint && target <= TargetSlot) s.Activation.TargetMode = target;
     FToothGroup->TakeBack(s.Tooth);

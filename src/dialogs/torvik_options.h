@@ -88,6 +88,7 @@ private:
     QCheckBox* FDrawThickCB;
     // Calculation
     QCheckBox* FAutoStop;
+    QCheckBox* FRefineLoads;
     QLineEdit* FTolDist;
     QLineEdit* FTolAngle;
     TRadioGroup* FWireInBracket;

@@ -1,16 +1,19 @@
 // The activation run in the window: a zero-interval timer performs one
 // iteration per turn of the event loop and redraws after it. The run pauses
 // while a modal box is open and is stopped before the design it works on is
-// replaced or released.
+// replaced or released. A run that stops by itself at its tolerances has
+// its loads refined to full engagement (when the settings ask for it).
 
 #include <exception>
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include "mainwindow/image_commands.h"
 #include "mainwindow/main_form.h"
+#include "solve/run_stop.h"
 
 namespace torvik {
 
@@ -62,7 +65,12 @@ void TMainForm::RunIteration() {
     // between two iterations.
     const TIterationResult result = FRun.Iterate(*FDesign, FSettings.Activation);
     if (result.stop != TStopReason::None) {
+        // A run that met its target has its loads refined before the stop
+        // redraws, so that the wire and the read-out show full engagement.
+        std::string status;
+        if (result.stop == TStopReason::Tolerance) status = FinishStoppedRun(*FDesign, FSettings.Activation).status;
         ActionStopRunExecute();
+        if (!status.empty()) FPanelBottom->setText(QString::fromStdString(status));
         if (!result.message.empty()) ErrorBox(QString::fromStdString(result.message));
         return;
     }

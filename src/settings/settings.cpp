@@ -17,6 +17,9 @@ constexpr std::string_view General = "General";
 constexpr std::string_view Calculation = "Calculation";
 constexpr std::string_view Wire = "Wire";
 constexpr std::string_view View = "View";
+// Whether the loads of a run that stops at its tolerances are refined to
+// full engagement; a file without it reads as on.
+constexpr std::string_view RefineLoadsKey = "Refine Loads";
 // How the right bracket's slot holds the wire. A section of its own, so that
 // a settings file without it reads as before and other sections stay as
 // they always were.
@@ -129,6 +132,7 @@ TWindowPlacement ReadSettings(const TIniFile& aIni, TSettings& s) {
     a.ToleranceAngle = ToRadians(ReadReal(aIni, ToleranceAngleKey));
     const int target = aIni.ReadInteger(Calculation, "Target", TargetSlot);
     if (target >= TargetPoint && target <= TargetSlot) a.TargetMode = target;
+    a.RefineLoads = aIni.ReadBool(Calculation, RefineLoadsKey, true);
 
     // Wire
     s.View.DrawThickness = aIni.ReadBool(Wire, "Draw Thickness", s.View.DrawThickness);
@@ -173,6 +177,7 @@ void WriteSettings(TIniFile& aIni, const TSettings& s, std::string_view aWindowP
     WriteReal(aIni, ToleranceDistanceKey, a.ToleranceDistance);
     WriteReal(aIni, ToleranceAngleKey, ToDegrees(a.ToleranceAngle));
     aIni.WriteInteger(Calculation, "Target", a.TargetMode);
+    aIni.WriteBool(Calculation, RefineLoadsKey, a.RefineLoads);
 
     for (int i = 0; i < static_cast<int>(s.MaterialTable.size()); ++i)
         aIni.WriteString(Wire, MaterialKey(i), MaterialText(WithinRange(s.MaterialTable[i])));

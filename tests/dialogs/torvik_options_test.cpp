@@ -58,7 +58,8 @@ TEST_F(TOptionsTest, PagesControlsCaptionsItemsAndHints) {
 
     const std::pair<const char*, const char*> checks[] = {
         {"BestFitOnLoad", "Best &Fit on Opening"}, {"RememberRectCB", "Remember Window Position"},
-        {"DrawThickCB", "&Draw at true thickness"}, {"AutoStop", "&Auto Stop"}, {"ViewF", "&Forces"},
+        {"DrawThickCB", "&Draw at true thickness"}, {"AutoStop", "&Auto Stop"},
+        {"RefineLoads", "Re&fine the loads when the run stops"}, {"ViewF", "&Forces"},
         {"ViewM", "&Moments"}, {"ViewStrain", "Show &Strain"}, {"AutoRange", "Auto &Range"},
         {"ViewGrid", "View &Grid"}, {"SnapGrid", "S&nap to Grid"}};
     for (const auto& [name, caption] : checks) EXPECT_EQ(Check(name)->text(), caption);
@@ -93,6 +94,7 @@ TEST_F(TOptionsTest, LoadsTheSettingsAndTakesThemBackOnOK) {
     s.Activation.ToleranceDistance = 0.0125;
     s.Activation.ToleranceAngle = ToRadians(2.5);
     s.Activation.AutoStop = false;
+    s.Activation.RefineLoads = false;
     s.Activation.TargetMode = TargetAngle;
     s.Stock.Material.Name = "nitinol";  // names are matched ignoring case
     s.Stock.Size.Name = "0.017 X 0.025";
@@ -116,6 +118,7 @@ TEST_F(TOptionsTest, LoadsTheSettingsAndTakesThemBackOnOK) {
     EXPECT_EQ(Edit("TolDist")->text(), "0.013");
     EXPECT_EQ(Edit("TolAngle")->text(), "2.50");
     EXPECT_FALSE(Check("AutoStop")->isChecked());
+    EXPECT_FALSE(Check("RefineLoads")->isChecked());
     EXPECT_EQ(Group("WireInBracket")->ItemIndex(), TargetAngle);
     EXPECT_EQ(List("WMaterial")->currentText(), "Nitinol");
     EXPECT_EQ(Edit("Modulus")->text(), "45000");
@@ -145,6 +148,7 @@ TEST_F(TOptionsTest, LoadsTheSettingsAndTakesThemBackOnOK) {
     Edit("TolDist")->setText("0.05");
     Edit("TolAngle")->setText("0.5");
     Check("AutoStop")->setChecked(true);
+    Check("RefineLoads")->setChecked(true);
     Group("WireInBracket")->SetItemIndex(TargetPoint);
     List("WMaterial")->setCurrentIndex(3);
     List("WCrossSect")->setCurrentIndex(6);
@@ -166,6 +170,7 @@ TEST_F(TOptionsTest, LoadsTheSettingsAndTakesThemBackOnOK) {
     EXPECT_EQ(s.Activation.ToleranceDistance, 0.05);
     EXPECT_DOUBLE_EQ(s.Activation.ToleranceAngle, ToRadians(0.5));
     EXPECT_TRUE(s.Activation.AutoStop);
+    EXPECT_TRUE(s.Activation.RefineLoads);
     EXPECT_EQ(s.Activation.TargetMode, TargetPoint);
     EXPECT_EQ(s.Stock.Material, s.MaterialTable[3]);
     EXPECT_EQ(s.Stock.Material.Name, "Elgiloy");

@@ -89,8 +89,8 @@ TEST(EngagementSettingsTest, OlderFilesReadAsFixedSlot) {
     written.Parse("[General]\r\nVersion=1.0.0.0\r\n");
     WriteSettings(written, s, "Default");
     EXPECT_EQ(written.ReadString("Engagement", "Wire Slides in Slot", ""), "0");
-    EXPECT_EQ(written.KeyNames("Calculation"),
-              (std::vector<std::string>{"Auto Stop", "Tolerance Distance", "Tolerance Angle", "Target"}));
+    EXPECT_EQ(written.KeyNames("Calculation"), (std::vector<std::string>{"Auto Stop", "Tolerance Distance",
+                                                                         "Tolerance Angle", "Target", "Refine Loads"}));
 }
 
 TEST_F(TEngagementTest, RunsSlideWhileCheckedAndReturnToTheBracket) {

@@ -28,6 +28,7 @@ TEST(SettingsTest, EmptyFileGivesTheReadDefaults) {
     EXPECT_DOUBLE_EQ(s.Activation.ToleranceDistance, 0.1);
     EXPECT_DOUBLE_EQ(s.Activation.ToleranceAngle, ToRadians(1));
     EXPECT_EQ(s.Activation.TargetMode, TargetSlot);
+    EXPECT_TRUE(s.Activation.RefineLoads);
     EXPECT_EQ(s.GridDensity, 2);
     EXPECT_EQ(s.SnapGridDensity, 4);
     EXPECT_EQ(s.UndoLevels, 1);
@@ -56,7 +57,9 @@ TEST(SettingsTest, WrittenKeysFormatsAndOrder) {
     EXPECT_EQ(ini.ReadString("General", "Torvik Rect", ""), "Default");
     EXPECT_EQ(ini.ReadString("General", "Version", ""), "1.0.0.0");  // kept
     const std::vector<std::string> calc = ini.KeyNames("Calculation");
-    EXPECT_EQ(calc, (std::vector<std::string>{"Auto Stop", "Tolerance Distance", "Tolerance Angle", "Target"}));
+    EXPECT_EQ(calc, (std::vector<std::string>{"Auto Stop", "Tolerance Distance", "Tolerance Angle", "Target",
+                                              "Refine Loads"}));
+    EXPECT_EQ(ini.ReadString("Calculation", "Refine Loads", ""), "1");
     const std::vector<std::string> wire = ini.KeyNames("Wire");
     ASSERT_EQ(wire.size(), 5u + 8u + 4u);
     EXPECT_EQ(wire[0], "Material 0");
@@ -71,6 +74,7 @@ TEST(SettingsTest, WrittenKeysFormatsAndOrder) {
 TEST(SettingsTest, RoundTripKeepsEveryValue) {
     TSettings s;
     s.Activation = {TargetAngle, false, 0.25, ToRadians(2.5)};
+    s.Activation.RefineLoads = false;
     s.GridDensity = 3;
     s.SnapGridDensity = 0;
     s.ShowGrid = false;
@@ -96,6 +100,7 @@ TEST(SettingsTest, RoundTripKeepsEveryValue) {
     EXPECT_TRUE(r.RememberWindowRect);
     EXPECT_EQ(r.Activation.TargetMode, TargetAngle);
     EXPECT_FALSE(r.Activation.AutoStop);
+    EXPECT_FALSE(r.Activation.RefineLoads);
     EXPECT_DOUBLE_EQ(r.Activation.ToleranceDistance, 0.25);
     EXPECT_NEAR(r.Activation.ToleranceAngle, ToRadians(2.5), 1e-12);
     EXPECT_EQ(r.GridDensity, 3);
@@ -133,7 +138,8 @@ TEST(SettingsTest, SmallTolerancesAreWrittenWithTheDecimalsTheyNeed) {
 TEST(SettingsTest, UnreadableValuesFallBack) {
     TSettings s;
     s.Activation.TargetMode = TargetPoint;  // stays when "Target" is out of range
-    ReadSettings(Parse("[Calculation]\nTolerance Distance=0,2\nTolerance Angle=x\nTarget=7\n"
+    s.Activation.RefineLoads = false;  // an unreadable value turns it on
+    ReadSettings(Parse("[Calculation]\nTolerance Distance=0,2\nTolerance Angle=x\nTarget=7\nRefine Loads=yes\n"
                        "[Wire]\nMaterial 1=Titanium\nCross Section 2=Odd, 3 by 4\nSegment Size=-1\n"
                        "Default Material=Unobtainium\n"
                        "[View]\nGrid Density=4\nSnap Grid Density=-1\nStrain Max Range=lots\n"
@@ -142,6 +148,7 @@ TEST(SettingsTest, UnreadableValuesFallBack) {
     EXPECT_DOUBLE_EQ(s.Activation.ToleranceDistance, 0.1);
     EXPECT_DOUBLE_EQ(s.Activation.ToleranceAngle, ToRadians(1));
     EXPECT_EQ(s.Activation.TargetMode, TargetPoint);
+    EXPECT_TRUE(s.Activation.RefineLoads);
     // A material text without ", ": empty name, the text after its first
     // character read as the modulus, which fails.
     EXPECT_EQ(s.MaterialTable[1].Name, "");
