@@ -1,5 +1,6 @@
 #include "wire/activation_curve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <stdexcept>
@@ -8,6 +9,17 @@
 #include "wire/design_copy.h"
 
 namespace torvik {
+
+namespace {
+
+// The least way and turn the curve reports: below them they are the
+// rounding that a design file's coordinates and bends leave (a few hundred
+// bends, each kept to a millionth of a radian, turn the end by some 0.001
+// degrees), not an activation anyone drew.
+constexpr double LeastWay = 0.001;              // mm
+constexpr double LeastTurn = 0.01 * Pi / 180;   // radians
+
+}  // namespace
 
 const char* StepEndName(TStepEnd aEnd) {
     switch (aEnd) {
@@ -63,8 +75,8 @@ TActivationCurve::TActivationCurve(const TDesign& aDesign, const TCurveSettings&
     FPathLength = Distance(FTarget, FStart);
     FTargetDirection = d.RightBracket.Direction();
     FPathTurn = AngleDiff(FTargetDirection, FStartDirection);
-    FShownLength = FPathLength < s.ToleranceDistance ? 0.0 : FPathLength;
-    FShownTurn = std::abs(FPathTurn) < s.ToleranceAngle ? 0.0 : FPathTurn;
+    FShownLength = FPathLength < std::max(s.ToleranceDistance, LeastWay) ? 0.0 : FPathLength;
+    FShownTurn = std::abs(FPathTurn) < std::max(s.ToleranceAngle, LeastTurn) ? 0.0 : FPathTurn;
     FSteps.reserve(static_cast<std::size_t>(s.Steps));
 }
 

@@ -113,10 +113,10 @@ public:
     // The run settings each step uses: the target and the tolerances.
     const TActivationSettings& RunSettings() const { return FRunSettings; }
     // |T - E| (mm) and AngleDiff(B, D) (radians), as the curve reports them
-    // (and its steps their shares): a way shorter than the distance
-    // tolerance, or a turn smaller than the angle tolerance, is none. The
-    // steps cannot tell it from none, and it is mostly the rounding of the
-    // design's coordinates and angles. The targets still follow the exact way.
+    // (and its steps their shares): a way shorter than 0.001 mm, or a turn
+    // smaller than 0.01 degrees (or than the tolerances, when they are
+    // larger), is none: it is mostly the rounding of the design's
+    // coordinates and angles. The targets still follow the exact way.
     double PathLength() const { return FShownLength; }
     double PathTurn() const { return FShownTurn; }
     // Done steps / N.

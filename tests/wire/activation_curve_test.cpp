@@ -301,7 +301,7 @@ TEST(ActivationCurveTest, AWayOrTurnBelowTheTolerancesIsReportedAsNone) {
     TCurveSettings s;
     s.Steps = 2;
     // A bracket turned by a millionth of a radian (the rounding of a design
-    // file's angles) against a tolerance of 0.01 degrees: the path does not
+    // file's angles), under the 0.01 degrees the curve reports: the path does not
     // turn, but the last target is still the bracket itself.
     TDesign d(0.25, DefaultStock());
     BuildL(d, 0.3, -0.2, 1e-6);
