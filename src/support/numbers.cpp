@@ -282,4 +282,13 @@ std::string MaskKeepingValue(double v, std::string_view aMask) {
     return fine;
 }
 
+std::string FormatExact(double v) {
+    if (!std::isfinite(v)) throw TArithmeticError("Invalid floating point operation");
+    if (v == 0) return "0";  // never -0
+    // Fixed notation without a precision is the shortest that reads back.
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return std::string(buf, static_cast<size_t>(res.ptr - buf));
+}
+
 }  // namespace torvik

@@ -33,6 +33,12 @@ std::string MaskKeepingValue(double v, std::string_view aMask);
 // whatever the C library's locale, and "0" for a negative zero.
 std::string DataNumber(double v);
 
+// The shortest plain decimal (no exponent, "." as separator) that reads
+// back as exactly v: "4.064", "172000", "0" for either zero. For values a
+// file must give back unchanged. A value that is not finite throws
+// TArithmeticError.
+std::string FormatExact(double v);
+
 // Parses a file number: surrounding blanks, an optional sign, digits with "."
 // as decimal separator, an optional exponent. Anything else fails, as does a
 // value that is not finite once read ("1e999").

@@ -13,6 +13,7 @@
 #include "support/text_utils.h"
 #include "wire/bracket.h"
 #include "wire/design.h"
+#include "wire/stock_keys.h"
 #include "wire/wire.h"
 
 namespace torvik {
@@ -58,6 +59,7 @@ void TWire::SaveToIni(TIniFile& aIni) {
         const TWireSeg& s = FSegments[static_cast<std::size_t>(i)];
         aIni.WriteString(kWireSection, SegKey(i), FormatMask(s.angle, "0.000000") + ", " + FormatMask(s.length * 20, "0.00"));
     }
+    WriteStockKeys(*this, aIni, kWireSection);
 }
 
 void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
@@ -74,9 +76,20 @@ void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
             throw std::runtime_error(std::string(kFirstBendKey) + ": " + e.what());
         }
     }
+    // The stock of the first segment and of every stored one; without stock
+    // keys the wire's own.
+    const std::vector<TStockRun> runs = ReadStockKeys(aIni, kWireSection, std::max(n, 0) + 1, Stock);
+    std::size_t run = 0;
+    const auto stockOf = [&](int i) -> const TWireStock& {
+        while (runs[run].First + runs[run].Count <= i) ++run;
+        return runs[run].Stock;
+    };
+    FSegments.front().material = stockOf(0).Material;
+    FSegments.front().size = stockOf(0).Size;
     if (n > 0) FSegments.reserve(FSegments.size() + static_cast<std::size_t>(n));
     double total = 0;
     for (int i = 1; i <= n; ++i) {
+        Stock = stockOf(i);
         const std::string key = SegKey(i);
         const std::optional<std::string> value = aIni.Read(kWireSection, key);
         if (!value && aMissing) aMissing->push_back(i);
@@ -92,6 +105,8 @@ void TWire::ReadFromIni(const TIniFile& aIni, std::vector<int>* aMissing) {
                                      " mm");
         AddSeg(length, angle);
     }
+    // Segments added from now on continue the wire's end.
+    Stock = runs.back().Stock;
     dirty = false;
 }
 
@@ -194,6 +209,10 @@ void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& a
         aRight.ReadFromIni(aIni);
         if (aNotes) aNotes->Segments = std::max(0, aIni.ReadInteger(kWireSection, "Segments", 0));
         aWire.ReadFromIni(aIni, aNotes ? &aNotes->MissingSegments : nullptr);
+        if (aNotes) {
+            aNotes->MaterialStored = StoresMaterial(aIni, kWireSection);
+            aNotes->CrossSectionStored = StoresCrossSection(aIni, kWireSection);
+        }
     } catch (...) {
         attach();
         throw;

@@ -1,8 +1,8 @@
 #pragma once
 // Design files ("tvk"): section "Wire" with the bends and lengths of every
-// segment after the first, and one section per bracket with its position and
-// angulation. Lengths and coordinates are stored in twentieths of a
-// millimetre, angles in radians.
+// segment after the first and the wire's stock (wire/stock_keys.h), and one
+// section per bracket with its position and angulation. Lengths and
+// coordinates are stored in twentieths of a millimetre, angles in radians.
 
 #include <memory>
 #include <string>
@@ -24,6 +24,10 @@ struct TDesignReadNotes {
     // The indices i whose key "Seg i" was missing; each of those segments
     // was read as a straight one of 0.0125 mm.
     std::vector<int> MissingSegments;
+    // Whether the file gave the wire's material, and its cross-section;
+    // what it did not give, the wire took from the stock it was read with.
+    bool MaterialStored = false;
+    bool CrossSectionStored = false;
 };
 
 // What the window and the command line tell the user about missing segment
@@ -57,8 +61,9 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
 // there but does not read, or an absurd bracket position, throws
 // "<name>: Right Bracket: X: 'abc' is not a valid floating point value" (or
 // "... is not a valid bracket position") before that bracket changes; a
-// missing bracket key keeps the bracket's value. Messages show the name as
-// ShownFileName does.
+// missing bracket key keeps the bracket's value. A stock key that does not
+// read throws "<name>: Wire: Material: ..." before any stored segment is
+// read. Messages show the name as ShownFileName does.
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight,
                 TDesignReadNotes* aNotes = nullptr);
 // The same from a parsed document; its errors name the key but no file.
@@ -66,9 +71,10 @@ void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& a
                 TDesignReadNotes* aNotes = nullptr);
 
 // Reads aFileName into a new design whose first segment is aSegmentSize
-// long and whose segments take aStock. The design is returned only when the
-// whole file was read; any failure throws as ReadDesign does, so a caller
-// that keeps its open design until then never loses it to a bad file.
+// long and whose segments take the file's stock, or aStock where the file
+// names none. The design is returned only when the whole file was read; any
+// failure throws as ReadDesign does, so a caller that keeps its open design
+// until then never loses it to a bad file.
 std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmentSize, const TWireStock& aStock,
                                     TDesignReadNotes* aNotes = nullptr);
 

@@ -62,6 +62,7 @@ const TWireSize& SelectCrossSection(const TCrossSectionTable& table, std::string
 struct TWireStock {
     TWireMaterial Material;
     TWireSize Size;
+    friend bool operator==(const TWireStock&, const TWireStock&) = default;
 };
 
 // "Stainless Steel" and "0.016", entry 0 of the built-in tables.

@@ -52,6 +52,7 @@ TEST_F(DesignFileTest, NewDesignWithFourSegmentsIsWrittenExactly) {
     EXPECT_EQ(Slurp(Path("a.tvk")),
               "[Wire]\r\nSegments=4\r\nSeg 1=0.000000, 5.00\r\nSeg 2=0.000000, 5.00\r\n"
               "Seg 3=0.000000, 5.00\r\nSeg 4=0.000000, 5.00\r\n"
+              "Material=Stainless Steel, 172000\r\nCross Section=0.016, 4.064 x 0\r\n"
               "[Left Bracket]\r\nX=200\r\nY=200\r\nAngulation=3.141593\r\n"
               "[Right Bracket]\r\nX=400\r\nY=200\r\nAngulation=0\r\n");
 
