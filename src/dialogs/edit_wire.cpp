@@ -23,6 +23,11 @@ TEditWire::TEditWire(QWidget* aParent) : TTorvikDialog("EditWire", tr("Wire"), H
     FWMaxStrain = AddValue("WMaxStrain", tr("Maximum Strain:"));
     FWMinStrain = AddValue("WMinStrain", tr("Minimum Strain:"));
     FNumSegsLbl = AddValue("NumSegsLbl", tr("Number of Segments:"));
+    FStockLbl = AddValue("StockLbl", tr("Material / Cross Section:"));
+    // A mixed wire's runs follow on lines of their own below its first line.
+    FStockLbl->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    if (auto* caption = qobject_cast<QLabel*>(FValues->itemAtPosition(FValues->rowCount() - 1, 0)->widget()))
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* okBtn = new QPushButton(tr("&Close"), this);
     okBtn->setObjectName("OKBtn");
@@ -57,6 +62,7 @@ void TEditWire::Fill(const TWireInfo& aInfo) {
     FWMaxStrain->setText(FormatLocal(aInfo.MaxStrain, "0.00\u00b0"));
     FWMinStrain->setText(FormatLocal(aInfo.MinStrain, "0.00\u00b0"));
     FNumSegsLbl->setText(QString::number(aInfo.SegmentCount));
+    FStockLbl->setText(QString::fromStdString(aInfo.Stock));
 }
 
 }  // namespace torvik

@@ -1,8 +1,8 @@
 #pragma once
 // The wire information box "Wire": six read-only figures about the current
 // wire (its length, its end's distance and angulation to the right bracket,
-// its largest and smallest strain, its segment count), a Close button and
-// Help.
+// its largest and smallest strain, its segment count) with its material
+// and cross-section, a Close button and Help.
 
 #include "dialogs/torvik_dialog.h"
 #include "wire/wire_info.h"
@@ -30,6 +30,7 @@ private:
     QLabel* FWMaxStrain = nullptr;
     QLabel* FWMinStrain = nullptr;
     QLabel* FNumSegsLbl = nullptr;
+    QLabel* FStockLbl = nullptr;
 };
 
 }  // namespace torvik

@@ -18,6 +18,7 @@
 #include "support/numbers.h"
 #include "tools/snapping.h"
 #include "wire/wire.h"
+#include "wire/wire_stock.h"
 
 namespace torvik {
 
@@ -460,11 +461,14 @@ void TTorvikOptions::ApplyWireButClick() {
     const int material = FWMaterial->currentIndex();
     const int section = FWCrossSect->currentIndex();
     if (material < 0 || section < 0) return;
-    for (int i = 0; i < FWire->Count(); ++i) {
-        TWireSeg& seg = FWire->Segment(i);
-        seg.material = FSettings->MaterialTable[material];
-        seg.size = FSettings->CrossSectionTable[section];
+    const TWireStock stock{FSettings->MaterialTable[material], FSettings->CrossSectionTable[section]};
+    // A wire of that stock already stays as it is; otherwise the change is
+    // an edit of the wire that Undo takes back and a save keeps.
+    if (UniformStock(*FWire) != stock) {
+        if (FRecordUndo) FRecordUndo();
+        ApplyStock(*FWire, stock);
     }
+    FWire->Stock = stock;
     emit wireApplied();
 }
 

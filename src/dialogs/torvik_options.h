@@ -35,6 +35,10 @@ public:
 
     // "&Apply to Wire" first sets the applied load to zero through this.
     void SetZeroForce(std::function<void()> aZeroForce) { FZeroForce = std::move(aZeroForce); }
+    // Then, when it changes the wire's stock, it records the wire for Undo
+    // through this. The wire and the segments added to it from then on take
+    // the chosen stock.
+    void SetRecordUndo(std::function<void()> aRecordUndo) { FRecordUndo = std::move(aRecordUndo); }
 
     // Fills every control from aSettings and shows the current material and
     // cross-section (entry 0 of a table whose names hold none of them).
@@ -70,6 +74,7 @@ private:
     TSettings* FSettings = nullptr;
     TWire* FWire = nullptr;
     std::function<void()> FZeroForce;
+    std::function<void()> FRecordUndo;
 
     QTabWidget* FPageControl1;
     // General

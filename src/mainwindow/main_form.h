@@ -51,6 +51,7 @@ namespace torvik {
 
 class TDisplayWidget;
 class TImageCommands;
+class TStockPanel;
 class THelpWindow;
 class TDisplayKeys;
 class TToolDispatch;
@@ -101,8 +102,8 @@ public:
     // Makes the window follow the settings: the activation target
     // (TargetCaption) and the stop rule in the status panels, the check
     // marks of Snap to Grid, Show Grid, Show Strain and "Wire Slides in
-    // Slot", and the stock of the segments added from now on. Called at
-    // start and whenever a setting changes.
+    // Slot". Called at start and whenever a setting changes. The open
+    // design's wire keeps its stock (the Options command changes it).
     void ApplySettings();
 
     // For the command groups, tools and dialogs.
@@ -272,6 +273,7 @@ private:
     QLabel* FPanelBottom = nullptr;
     QLabel* FPanelInSlot = nullptr;
     QLabel* FPanelAuto = nullptr;
+    TStockPanel* FPanelStock = nullptr;
     QLabel* FPanelForceLeft = nullptr;
     QLabel* FPanelForceRight = nullptr;
     QWidget* FPanelLeft = nullptr;

@@ -20,6 +20,7 @@
 #include "mainwindow/image_commands.h"
 #include "mainwindow/resistance_readout.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/stock_panel.h"
 #include "mainwindow/tool_dispatch.h"
 #include "qt/design_picture.h"
 #include "qt/qt_canvas.h"
@@ -68,8 +69,12 @@ void TMainForm::DrawDisplay() {
         FTools->DrawGesture(canvas);
     }
     // During a run the read-out keeps the loads of the last idle redraw;
-    // the redraw of Stop shows the final ones.
-    if (!FRunning) DrawStatusForces();
+    // the redraw of Stop shows the final ones. The wire's stock follows
+    // every edit, open, undo and Apply to Wire, all of which redraw.
+    if (!FRunning) {
+        DrawStatusForces();
+        FPanelStock->Show(*FDesign->CurrentWire);
+    }
     FDisplay->update();
 }
 

@@ -25,6 +25,7 @@
 #include "mainwindow/hints.h"
 #include "mainwindow/icons.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/stock_panel.h"
 #include "qt/menu_style.h"
 
 namespace torvik {
@@ -389,7 +390,10 @@ void TMainForm::CreatePanels() {
     ApplyHint(FPanelAuto,
               "Auto / Manual Stop|Stop wire activation automatically when desired position is reached. Double click "
               "to change.");
+    // The stock of the wire on screen, before the activation's panels.
+    FPanelStock = new TStockPanel(lower);
     lowerRow->addWidget(FPanelBottom, 1);
+    lowerRow->addWidget(FPanelStock);
     lowerRow->addWidget(FPanelInSlot);
     lowerRow->addWidget(FPanelAuto);
     lower->setFixedHeight(std::max(19, fontMetrics().height() + 6));

@@ -68,7 +68,6 @@ void TMainForm::ApplySettings() {
     Action("MenuViewSnaptoGrid")->setChecked(FSettings.SnapGrid);
     Action("MenuViewShowGrid")->setChecked(FSettings.ShowGrid);
     Action("MenuViewStrain")->setChecked(FSettings.View.ViewStrain);
-    if (FDesign) FDesign->CurrentWire->Stock = FSettings.Stock;
 }
 
 void TMainForm::WriteIniSettings() {

@@ -12,6 +12,7 @@ TOptionsCommand::TOptionsCommand(TMainForm& aForm)
     : QObject(&aForm), FForm(aForm), FOptions(new TTorvikOptions(&aForm)) {
     setObjectName("OptionsCommand");
     FOptions->SetZeroForce([&aForm] { ZeroForce(aForm); });
+    FOptions->SetRecordUndo([&aForm] { aForm.RecordUndo(); });
     connect(FOptions, &TTorvikOptions::wireApplied, &aForm, [&aForm] { aForm.DrawDisplay(); });
     connect(FOptions, &TTorvikDialog::helpRequested, &aForm, [&aForm](int aTopic) { aForm.ShowHelp(aTopic); });
     aForm.Bind("MenuEditOptions", [this] { MenuEditOptionsClick(); });
@@ -20,12 +21,15 @@ TOptionsCommand::TOptionsCommand(TMainForm& aForm)
 void TOptionsCommand::MenuEditOptionsClick() {
     TSettings& settings = FForm.Settings();
     FOptions->Load(settings, FForm.Design().CurrentWire.get());
+    const TWireStock chosen = settings.Stock;
     const int result = FForm.ExecDialog(*FOptions);
     if (result == QDialog::Accepted) FOptions->TakeBack();
     FOptions->Detach();
     if (result != QDialog::Accepted) return;
-    // The panels and check marks follow, and segments added from now on get
-    // the chosen material and cross-section.
+    // Segments added from now on get a material and cross-section chosen
+    // anew; an OK that leaves them keeps the stock of the open design's wire.
+    if (settings.Stock != chosen) FForm.Design().CurrentWire->Stock = settings.Stock;
+    // The panels and check marks follow.
     FForm.ApplySettings();
     FForm.UpdateActionsAndMenus();
     FForm.DrawDisplay();

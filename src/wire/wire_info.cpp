@@ -1,5 +1,7 @@
 #include "wire/wire_info.h"
 
+#include "wire/wire_stock.h"
+
 namespace torvik {
 
 TWireInfo WireInfo(const TDesign& aDesign) {
@@ -12,6 +14,7 @@ TWireInfo WireInfo(const TDesign& aDesign) {
     info.MaxStrain = ToDegrees(wire.MaxStrain());
     info.MinStrain = ToDegrees(wire.MinStrain());
     info.SegmentCount = wire.Count();
+    info.Stock = StockRunsText(wire);
     return info;
 }
 

@@ -14,6 +14,9 @@ struct TWireInfo {
     double MaxStrain = 0;            // degrees
     double MinStrain = 0;            // degrees
     int SegmentCount = 0;
+    // The material and cross-section: "Stainless Steel 0.016", or "mixed"
+    // and a line per run (StockRunsText).
+    std::string Stock;
 };
 
 TWireInfo WireInfo(const TDesign& aDesign);
