@@ -21,7 +21,17 @@ const char* RunEndName(TRunEnd aEnd) {
     return "max-iterations";
 }
 
-std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings) {
+const char* StockSourceName(TStockSource aSource) {
+    switch (aSource) {
+        case TStockSource::Design: return "design";
+        case TStockSource::CommandLine: return "command line";
+        case TStockSource::Default: break;
+    }
+    return "default";
+}
+
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings,
+                                    TStockSources* aSources) {
     const std::string& file = aOptions.DesignFile;
     const std::string shown = "'" + ShownFileName(file) + "'";
     std::error_code ec;
@@ -40,10 +50,22 @@ std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std
         throw TUsageError(e.what());  // names the file and the key
     }
     if (aWarnings && !notes.MissingSegments.empty()) aWarnings->push_back(MissingSegmentsMessage(file, notes));
+    // The design's stock, where it names one, gives way to the options;
+    // each option's part goes to the whole wire.
+    TWire& wire = *d->CurrentWire;
+    if (aOptions.MaterialGiven) ApplyMaterial(wire, aOptions.Stock.Material);
+    if (aOptions.CrossSectionGiven) ApplyCrossSection(wire, aOptions.Stock.Size);
+    if (aSources) {
+        const auto source = [](bool aGiven, bool aStored) {
+            return aGiven ? TStockSource::CommandLine : aStored ? TStockSource::Design : TStockSource::Default;
+        };
+        aSources->Material = source(aOptions.MaterialGiven, notes.MaterialStored);
+        aSources->CrossSection = source(aOptions.CrossSectionGiven, notes.CrossSectionStored);
+    }
     return d;
 }
 
-TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
+TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions, const TStockSources& aSources) {
     TActivationReport report;
     aDesign.RightForce.x = aDesign.RightForce.y = aDesign.RightForce.m = 0;
     aDesign.CalcLeftForce();
@@ -81,7 +103,8 @@ TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions) {
     report.across = EndOffsetAcross(aDesign);
     report.along = EndOffsetAlong(aDesign);
     report.designFile = aOptions.DesignFile;
-    report.stock = aOptions.Stock;
+    report.stock = StockRuns(*aDesign.CurrentWire);
+    report.stockSources = aSources;
     report.segmentSize = aOptions.SegmentSize;
     report.settings = aOptions.Settings;
     report.maxIterations = aOptions.MaxIterations;

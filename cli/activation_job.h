@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "wire/centre_of_resistance.h"
 #include "wire/design.h"
+#include "wire/wire_stock.h"
 
 namespace torvik::cli {
 
@@ -18,6 +19,16 @@ namespace torvik::cli {
 enum class TRunEnd { Tolerance, Overstrain, Error, MaxIterations };
 
 const char* RunEndName(TRunEnd aEnd);  // "tolerance", "overstrain", ...
+
+// Where a part of the wire's stock came from.
+enum class TStockSource { Design, CommandLine, Default };
+
+const char* StockSourceName(TStockSource aSource);  // "design", "command line", "default"
+
+struct TStockSources {
+    TStockSource Material = TStockSource::Default;
+    TStockSource CrossSection = TStockSource::Default;
+};
 
 struct TLoadReport {
     double x = 0, y = 0, m = 0;  // cN, cN, cN.mm
@@ -53,21 +64,26 @@ struct TActivationReport {
 
     // What the run was given, so that a report names its inputs.
     std::string designFile;
-    TWireStock stock;
+    std::vector<TStockRun> stock;  // the wire's, from its first segment
+    TStockSources stockSources;
     double segmentSize = 0;  // mm, the wire's first segment
     TActivationSettings settings;
     int maxIterations = 0;
 };
 
-// Reads aFileName into a new design built with the options' segment size and
-// stock. Unlike the program's Open, a missing or unreadable file, or one
-// without a wire, is an error: throws TUsageError. What the read let pass
-// but changes the result (missing segment keys) goes to aWarnings.
-std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings = nullptr);
+// Reads aFileName into a new design built with the options' segment size,
+// its wire of the design's stock with the parts the options give replaced
+// (TCliOptions::Stock); where each part came from goes to aSources. Unlike
+// the program's Open, a missing or unreadable file, or one without a wire,
+// is an error: throws TUsageError. What the read let pass but changes the
+// result (missing segment keys) goes to aWarnings.
+std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std::string>* aWarnings = nullptr,
+                                    TStockSources* aSources = nullptr);
 
 // Activates the design from zero load under the options' settings for at
 // most MaxIterations iterations; a run that meets its target then has its
 // loads refined to full engagement unless the settings say otherwise.
-TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions);
+// aSources is where OpenDesign found the wire's stock, for the report.
+TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions, const TStockSources& aSources);
 
 }  // namespace torvik::cli

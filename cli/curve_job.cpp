@@ -68,9 +68,10 @@ TCurveSettings CurveSettings(const TCliOptions& o) {
     return s;
 }
 
-std::string FormatCurveText(const TActivationCurve& c, const TCliOptions& o) {
+std::string FormatCurveText(const TActivationCurve& c, const TCliOptions& o, const TStockSources& aSources) {
     const std::vector<TCurveStep>& steps = c.Steps();
-    std::string s = DesignLines(c.Design().CurrentWire->Count(), o);
+    const TWire& wire = *c.Design().CurrentWire;
+    std::string s = DesignLines(wire.Count(), StockRuns(wire), aSources, o);
     const double angle = ToDegrees(o.Settings.ToleranceAngle);
     s += "Target:         " + std::string(TargetCaption(o.Settings)) + ", tolerances " +
          FormatMask(o.Settings.ToleranceDistance, MaskKeepingValue(o.Settings.ToleranceDistance, "0.0000")) +
@@ -105,14 +106,14 @@ std::string FormatCurveText(const TActivationCurve& c, const TCliOptions& o) {
     return s;
 }
 
-std::string FormatCurve(const TActivationCurve& c, const TCliOptions& o) {
+std::string FormatCurve(const TActivationCurve& c, const TCliOptions& o, const TStockSources& aSources) {
     const TToothSettings* tooth = o.ShowCentre ? &o.Tooth : nullptr;
     switch (o.Format) {
         case TOutputFormat::Json: return CurveJson(c.Steps(), tooth);
         case TOutputFormat::Csv: return CurveCsv(c.Steps(), tooth);
         case TOutputFormat::Text: break;
     }
-    return FormatCurveText(c, o);
+    return FormatCurveText(c, o, aSources);
 }
 
 int CurveExitStatus(const TActivationCurve& c) { return c.Complete() ? 0 : 1; }

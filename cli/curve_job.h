@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "cli/activation_job.h"
 #include "cli/options.h"
 #include "wire/activation_curve.h"
 
@@ -15,8 +16,10 @@ TCurveSettings CurveSettings(const TCliOptions& aOptions);
 
 // The text report: the design, the target and tolerances, the path, how the
 // curve ended, and one table row per step.
-std::string FormatCurveText(const TActivationCurve& aCurve, const TCliOptions& aOptions);
-std::string FormatCurve(const TActivationCurve& aCurve, const TCliOptions& aOptions);
+// aSources is where the wire's stock came from (OpenDesign).
+std::string FormatCurveText(const TActivationCurve& aCurve, const TCliOptions& aOptions,
+                            const TStockSources& aSources);
+std::string FormatCurve(const TActivationCurve& aCurve, const TCliOptions& aOptions, const TStockSources& aSources);
 
 // 0 when every step met its target, 1 otherwise.
 int CurveExitStatus(const TActivationCurve& aCurve);

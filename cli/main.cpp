@@ -42,16 +42,17 @@ int main(int argc, char** argv) {
         if (options.Help) return Print(UsageText(), reason) ? 0 : outputFailed();
         if (options.Version) return Print(VersionText(), reason) ? 0 : outputFailed();
         std::vector<std::string> warnings;
-        auto design = OpenDesign(options, &warnings);
+        TStockSources sources;
+        auto design = OpenDesign(options, &warnings, &sources);
         for (const std::string& warning : warnings)
             std::fprintf(stderr, "torvik-activate: warning: %s\n", warning.c_str());
         if (options.CurveSteps > 0) {
             torvik::TActivationCurve curve(*design, CurveSettings(options));
             curve.Run();
-            if (!Print(FormatCurve(curve, options), reason)) return outputFailed();
+            if (!Print(FormatCurve(curve, options, sources), reason)) return outputFailed();
             return CurveExitStatus(curve);
         }
-        const TActivationReport report = Activate(*design, options);
+        const TActivationReport report = Activate(*design, options, sources);
         if (report.refineTried && !report.refined)
             std::fprintf(stderr, "torvik-activate: warning: the loads are not refined (%s); they are those of the "
                                  "stopped run\n", report.refineMessage.c_str());

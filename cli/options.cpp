@@ -182,6 +182,8 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
         if (!toleranceAngle) o.Settings.ToleranceAngle = curve.ToleranceAngle;
     }
 
+    o.MaterialGiven = material || modulus;
+    o.CrossSectionGiven = crossSection || crossA;
     if (material) o.Stock.Material = FindByName(DefaultMaterialTable(), *material, "material");
     if (crossSection) o.Stock.Size = FindByName(DefaultCrossSectionTable(), *crossSection, "cross-section");
     if (modulus) {
@@ -241,12 +243,20 @@ Options:
   --help                     this text
   --version                  the program's version
 
+The wire's stock (material and cross-section) is the one saved with the
+design. --material or --modulus replace its material, --cross-section or
+--cross-a its cross-section, each for the whole wire, also for a design whose
+segments differ; the part not given stays the design's. Where the design
+names no stock and no option is given, the defaults "Stainless Steel" and
+"0.016" apply. The report says where the stock came from: the design, the
+command line or the default.
+
 Numbers use "." as decimal separator. The JSON and CSV reports also name the
 run's inputs (design file, material and modulus, cross-section with its sides
-in mm, segment size, target, automatic stop and tolerances) and the units of
-their numbers: forces (x, y, f) in cN, moments (m) in cN·mm, moment-to-force
-ratios and lengths (names ending in _mm) in mm, angles (_deg) in degrees, the
-modulus in N/mm².
+in mm, the stock's caption and where it came from, segment size, target,
+automatic stop and tolerances) and the units of their numbers: forces (x, y,
+f) in cN, moments (m) in cN·mm, moment-to-force ratios and lengths (names
+ending in _mm) in mm, angles (_deg) in degrees, the modulus in N/mm².
 Exit status: 0 target met (every step of a curve), 1 run stopped without
 meeting it, 2 bad input. A run that met its target but whose loads could not
 be refined (for instance because full engagement would overstrain the wire)

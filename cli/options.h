@@ -28,7 +28,13 @@ struct TCliOptions {
     bool Version = false;
     std::string DesignFile;
     TActivationSettings Settings;  // target mode, automatic stop, tolerances
+    // The stock the command line gives: --material or --modulus give its
+    // material, --cross-section or --cross-a and --cross-b its cross-section,
+    // each for the whole wire. A part not given is the default, which the
+    // design's own stock replaces where the design names one.
     TWireStock Stock = DefaultStock();
+    bool MaterialGiven = false;
+    bool CrossSectionGiven = false;
     double SegmentSize = 0.25;  // mm
     int MaxIterations = 10'000;
     TOutputFormat Format = TOutputFormat::Text;

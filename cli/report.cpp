@@ -50,18 +50,51 @@ TField Flag(std::string name, bool v) { return {std::move(name), true, v ? "true
 const std::pair<const char*, const char*> Units[] = {
     {"force", "cN"}, {"moment", "cN·mm"}, {"length", "mm"}, {"angle", "degrees"}, {"modulus", "N/mm²"}};
 
+// The material, or the cross-section, that every run has; none when the
+// runs differ in it (or there are none).
+template <typename T>
+std::optional<T> Common(const std::vector<TStockRun>& aRuns, T TWireStock::*aPart) {
+    if (aRuns.empty()) return std::nullopt;
+    for (const TStockRun& run : aRuns)
+        if (!(run.Stock.*aPart == aRuns.front().Stock.*aPart)) return std::nullopt;
+    return aRuns.front().Stock.*aPart;
+}
+
+// "Stainless Steel 0.016", or the runs of a mixed wire: "segments 0–39:
+// Stainless Steel 0.016; segments 40–310: TMA 0.017 x 0.025".
+std::string StockField(const std::vector<TStockRun>& aRuns) {
+    if (aRuns.size() == 1) return StockCaption(aRuns.front().Stock);
+    std::string s;
+    for (const TStockRun& run : aRuns)
+        s += (s.empty() ? "segments " : "; segments ") + std::to_string(run.First) + "–" +
+             std::to_string(run.First + run.Count - 1) + ": " + StockCaption(run.Stock);
+    return s;
+}
+
+// The source of both parts of the stock, or "mixed" when they differ.
+std::string StockSourceField(const TStockSources& aSources) {
+    return aSources.Material == aSources.CrossSection ? StockSourceName(aSources.Material) : "mixed";
+}
+
 // What the run was given: the design, the wire stock with its sides in mm
-// (the tables hold tenths of a mm), the first segment, the stopping rules.
+// (the tables hold tenths of a mm) and where it came from, the first
+// segment, the stopping rules. A part of the stock that differs along the
+// wire is "mixed", its numbers null.
 std::vector<TField> InputFields(const TActivationReport& r) {
-    const TWireSize& size = r.stock.Size;
+    const std::optional<TWireMaterial> material = Common(r.stock, &TWireStock::Material);
+    const std::optional<TWireSize> size = Common(r.stock, &TWireStock::Size);
     std::vector<TField> f;
     f.push_back(Text("design", r.designFile));
-    f.push_back(Text("material", r.stock.Material.Name));
-    f.push_back(Num("modulus", r.stock.Material.Modulus));
-    f.push_back(Text("cross_section", size.Name));
-    f.push_back(Text("cross_section_shape", size.IsRound() ? "round" : "rectangular"));
-    f.push_back(Num("cross_a_mm", size.CrossA / 10));
-    f.push_back(Num("cross_b_mm", size.IsRound() ? std::nullopt : std::optional<double>(size.CrossB / 10)));
+    f.push_back(Text("material", material ? material->Name : "mixed"));
+    f.push_back(Num("modulus", material ? std::optional<double>(material->Modulus) : std::nullopt));
+    f.push_back(Text("cross_section", size ? size->Name : "mixed"));
+    f.push_back(Text("cross_section_shape", !size ? "mixed" : size->IsRound() ? "round" : "rectangular"));
+    f.push_back(Num("cross_a_mm", size ? std::optional<double>(size->CrossA / 10) : std::nullopt));
+    f.push_back(Num("cross_b_mm", size && !size->IsRound() ? std::optional<double>(size->CrossB / 10) : std::nullopt));
+    f.push_back(Text("stock", StockField(r.stock)));
+    f.push_back(Text("stock_source", StockSourceField(r.stockSources)));
+    f.push_back(Text("material_source", StockSourceName(r.stockSources.Material)));
+    f.push_back(Text("cross_section_source", StockSourceName(r.stockSources.CrossSection)));
     f.push_back(Num("segment_size_mm", r.segmentSize));
     f.push_back(Flag("auto_stop", r.settings.AutoStop));
     f.push_back(Flag("refine", r.settings.RefineLoads));
@@ -91,6 +124,27 @@ std::string JsonField(const TField& f) {
 std::string CrossSectionInMm(const TWireSize& aSize) {
     if (aSize.IsRound()) return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " mm round)";
     return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Fixed(aSize.CrossB / 10, 4) + " mm)";
+}
+
+// "Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)".
+std::string StockDetails(const TWireStock& aStock) {
+    return aStock.Material.Name + " (E " + Fixed(aStock.Material.Modulus, 0) + " N/mm²), " +
+           CrossSectionInMm(aStock.Size);
+}
+
+// Where a part of the stock came from, as the text report says it.
+std::string SourcePhrase(TStockSource aSource) {
+    switch (aSource) {
+        case TStockSource::Design: return "from the design";
+        case TStockSource::CommandLine: return "from the command line";
+        case TStockSource::Default: break;
+    }
+    return "the default: the design names none";
+}
+
+std::string SourceText(const TStockSources& aSources) {
+    if (aSources.Material == aSources.CrossSection) return SourcePhrase(aSources.Material);
+    return "material " + SourcePhrase(aSources.Material) + ", cross-section " + SourcePhrase(aSources.CrossSection);
 }
 
 std::vector<TField> Fields(const TActivationReport& r) {
@@ -158,16 +212,22 @@ std::optional<double> MomentOverForce(const TLoadReport& aLoad) {
 }
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad) { return torvik::MomentOverForceX(aLoad.x, aLoad.m); }
 
-std::string DesignLines(int aSegments, const TCliOptions& o) {
+std::string DesignLines(int aSegments, const std::vector<TStockRun>& aStock, const TStockSources& aSources,
+                        const TCliOptions& o) {
     std::string s;
     s += "Design:         " + ShownFileName(o.DesignFile) + " (" + std::to_string(aSegments) + " segments)\n";
-    s += "Wire:           " + o.Stock.Material.Name + " (E " + Fixed(o.Stock.Material.Modulus, 0) + " N/mm²), " +
-         CrossSectionInMm(o.Stock.Size) + "\n";
+    if (aStock.empty()) return s;
+    if (aStock.size() == 1)
+        return s + "Wire:           " + StockDetails(aStock.front().Stock) + ", " + SourceText(aSources) + "\n";
+    s += "Wire:           mixed, " + SourceText(aSources) + "\n";
+    for (const TStockRun& run : aStock)
+        s += "                segments " + std::to_string(run.First) + "–" +
+             std::to_string(run.First + run.Count - 1) + ": " + StockDetails(run.Stock) + "\n";
     return s;
 }
 
 std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
-    std::string s = DesignLines(r.segments, o);
+    std::string s = DesignLines(r.segments, r.stock, r.stockSources, o);
     s += "Target:         " + std::string(TargetCaption(o.Settings));
     if (o.Settings.AutoStop)
         s += ", tolerances " + Fixed(o.Settings.ToleranceDistance, 4) + " mm, " +

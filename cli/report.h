@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/activation_job.h"
 #include "cli/options.h"
@@ -17,8 +18,10 @@ std::optional<double> MomentOverForce(const TLoadReport& aLoad);
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
 
 // The report's first lines: the design file with its segment count, and the
-// wire's material and cross-section.
-std::string DesignLines(int aSegments, const TCliOptions& aOptions);
+// wire's material and cross-section (a line per run for a mixed wire) with
+// where they came from.
+std::string DesignLines(int aSegments, const std::vector<TStockRun>& aStock, const TStockSources& aSources,
+                        const TCliOptions& aOptions);
 
 std::string FormatText(const TActivationReport& aReport, const TCliOptions& aOptions);
 std::string FormatJson(const TActivationReport& aReport);

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -25,6 +27,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using test::JsonValue;
+using test::TOutput;
 
 // The fields of one CSV line, quotes taken off.
 std::vector<std::string> CsvFields(const std::string& line) {
@@ -75,8 +78,9 @@ protected:
         std::vector<std::string> args = aArgs;
         args.push_back(file);
         options = ParseOptions(args);
-        auto design = OpenDesign(options);
-        return Activate(*design, options);
+        TStockSources sources;
+        auto design = OpenDesign(options, nullptr, &sources);
+        return Activate(*design, options, sources);
     }
 
     fs::path dir;
@@ -143,12 +147,68 @@ TEST_F(CliReportInputs, JsonAndCsvNameTheInputsAndTheirUnits) {
 
 TEST_F(CliReportInputs, TextGivesTheCrossSectionInMmBesideItsName) {
     const TActivationReport round = Run({"--max-iterations", "2"});
-    EXPECT_NE(FormatText(round, options).find("Wire:           Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)\n"),
+    EXPECT_NE(FormatText(round, options).find("Wire:           Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round), "
+                                              "from the design\n"),
               std::string::npos)
         << FormatText(round, options);
     const TActivationReport flat = Run({"--cross-section", "0.017 x 0.025", "--max-iterations", "2"});
-    EXPECT_NE(FormatText(flat, options).find(", 0.017 x 0.025 (0.4318 x 0.6350 mm)\n"), std::string::npos)
+    EXPECT_NE(FormatText(flat, options).find(", 0.017 x 0.025 (0.4318 x 0.6350 mm), material from the design, "
+                                             "cross-section from the command line\n"),
+              std::string::npos)
         << FormatText(flat, options);
+}
+
+TEST_F(CliReportInputs, TheStockIsTheDesignsUnlessTheCommandLineGivesIt) {
+    // The design saved with a rectangular TMA wire.
+    {
+        TDesign d(0.25, {DefaultMaterialTable()[1], DefaultCrossSectionTable()[5]});
+        for (int i = 1; i < 20; ++i) d.CurrentWire->AddSeg(0.25, 0);
+        d.RightBracket.Origin()->SetXY(15.0, 10.2);
+        SaveDesign(file, *d.CurrentWire, d.LeftBracket, d.RightBracket);
+    }
+    const TActivationReport saved = Run({"--max-iterations", "50"});
+    const std::string json = FormatJson(saved);
+    EXPECT_EQ(JsonValue(json, "material"), "\"TMA\"");
+    EXPECT_EQ(JsonValue(json, "cross_section"), "\"0.017 x 0.025\"");
+    EXPECT_EQ(JsonValue(json, "stock"), "\"TMA 0.017 x 0.025\"");
+    EXPECT_EQ(JsonValue(json, "stock_source"), "\"design\"");
+    EXPECT_NE(FormatText(saved, options).find("Wire:           TMA (E 72000 N/mm²), 0.017 x 0.025 (0.4318 x 0.6350 mm), "
+                                              "from the design\n"),
+              std::string::npos);
+    // The same run with that stock given on the command line gives the same loads.
+    const TActivationReport given = Run({"--max-iterations", "50", "--material", "TMA", "--cross-section", "0.017 x 0.025"});
+    EXPECT_EQ(given.right.y, saved.right.y);
+    EXPECT_EQ(given.right.m, saved.right.m);
+    EXPECT_EQ(JsonValue(FormatJson(given), "stock_source"), "\"command line\"");
+
+    // The modulus alone replaces the material of the whole wire and keeps
+    // the design's cross-section.
+    const TActivationReport stiffer = Run({"--max-iterations", "50", "--modulus", "144000"});
+    const auto record = CsvRecord(FormatCsv(stiffer));
+    EXPECT_EQ(record.at("material"), "Other");
+    EXPECT_EQ(record.at("cross_section"), "0.017 x 0.025");
+    EXPECT_EQ(record.at("stock_source"), "mixed");
+    EXPECT_EQ(record.at("material_source"), "command line");
+    EXPECT_EQ(record.at("cross_section_source"), "design");
+    // Twice the modulus, about twice the load.
+    EXPECT_GT(std::abs(stiffer.right.y), 1.5 * std::abs(saved.right.y));
+
+    // A design without stock keys runs with the defaults and says so.
+    const std::string old = (dir / "old.tvk").string();
+    std::ofstream(old) << "[Wire]\nSegments=1\nSeg 1=0, 5\n";
+    const TOutput out = test::RunProgram("'" + old + "' --max-iterations 1 --format csv");
+    EXPECT_EQ(CsvRecord(out.text).at("stock_source"), "default") << out.text;
+    EXPECT_NE(test::RunProgram("'" + old + "' --max-iterations 1").text.find(
+                  "0.016 (0.4064 mm round), the default: the design names none\n"),
+              std::string::npos);
+
+    // A stock key that does not read is bad input.
+    std::ofstream(old, std::ios::app) << "Cross Section=0.016\n";
+    const TOutput bad = test::RunProgram("'" + old + "'");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.text.rfind("torvik-activate: " + old + ": Wire: Cross Section: '0.016' is not a valid cross-section", 0),
+              0u)
+        << bad.text;
 }
 
 TEST(CliVersion, PrintsTheVersionAndNeedsNoDesign) {
