@@ -84,6 +84,6 @@ std::unique_ptr<TDesign> OpenDesign(const TCliOptions& aOptions, std::vector<std
 // most MaxIterations iterations; a run that meets its target then has its
 // loads refined to full engagement unless the settings say otherwise.
 // aSources is where OpenDesign found the wire's stock, for the report.
-TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions, const TStockSources& aSources);
+TActivationReport Activate(TDesign& aDesign, const TCliOptions& aOptions, const TStockSources& aSources = {});
 
 }  // namespace torvik::cli

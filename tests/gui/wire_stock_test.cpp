@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "gui_fixture.h"
+#include "solve/run_stop.h"
 #include "wire/activation_run.h"
 #include "wire/wire_stock.h"
 
@@ -59,8 +60,9 @@ TEST_F(TWireStockTest, ASavedStockReopensWhateverOptionsSayAndRunsToItsOwnLoads)
         auto d = LoadDesign(file.toStdString(), 0.25, DefaultStock());
         ApplyStock(*d->CurrentWire, aStock);
         TActivationRun run;
-        for (int i = 0; i < 10000 && run.Iterate(*d, form.Settings().Activation).stop == TStopReason::None; ++i) {
-        }
+        TStopReason stop = TStopReason::None;
+        for (int i = 0; i < 10000 && stop == TStopReason::None; ++i) stop = run.Iterate(*d, form.Settings().Activation).stop;
+        if (stop == TStopReason::Tolerance) FinishStoppedRun(*d, form.Settings().Activation);
         return d;
     };
     const auto tma = runOf(Tma017x025);
