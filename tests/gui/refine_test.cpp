@@ -78,9 +78,15 @@ TEST_F(TRefineTest, RefinesAfterAnAutomaticStopOnlyAndOffIsTheClassicRun) {
     Trigger("ActionForceZero");
     Trigger("ActionRun");
     ASSERT_TRUE(ProcessUntil([&] { return d.RightForce.x != 0; }));
+    // However far the run got by then, Stop keeps its loads and shape.
+    const TForceMoment before = d.RightForce;
+    const TPointReal corner = d.CurrentWire->Corner();
     Trigger("ActionStopRun");
     EXPECT_FALSE(form.Running());
-    EXPECT_GT(EndDistance(d), 1e-3);
+    EXPECT_EQ(d.RightForce.x, before.x);
+    EXPECT_EQ(d.RightForce.y, before.y);
+    EXPECT_EQ(d.RightForce.m, before.m);
+    EXPECT_EQ(d.CurrentWire->Corner(), corner);
     EXPECT_TRUE(Status().isEmpty()) << Status().toStdString();
 }
 
