@@ -173,18 +173,30 @@ std::string ShownFileName(std::string_view aName, std::size_t aMaxChars)
 
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
+    char buf[8];
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        char32_t code = 0;
+        const std::size_t length = Utf8Sequence(s, i, code);
+        if (length == 0) {
+            // A byte that is not UTF-8 (a file name can hold any) as the
+            // lone surrogate U+DC80 + byte: the JSON stays valid, and a
+            // reader that decodes with surrogate escapes gets the byte back.
+            std::snprintf(buf, sizeof buf, "\\udc%02x", c);
+            out += buf;
+            ++i;
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out += '\\';
-            out += ch;
+            out += s[i];
         } else if (c < 0x20) {
-            char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", c);
             out += buf;
         } else {
-            out += ch;
+            out.append(s, i, length);
         }
+        i += length;
     }
     return out + "\"";
 }

@@ -49,7 +49,9 @@ std::optional<std::string> Utf16ToUtf8(std::string_view aBytes, bool aBigEndian)
 std::optional<std::string> Utf8ToUtf16(std::string_view aText, bool aBigEndian);
 
 // A text as a JSON string: in double quotes, with quotes, backslashes and
-// control characters escaped.
+// control characters escaped, and each byte that is not UTF-8 written as the
+// lone surrogate \udc80 + byte, so that the JSON stays valid and the bytes
+// can be had back (Python: json.loads, then os.fsencode).
 std::string JsonString(const std::string& s);
 // A text as a CSV field: quoted, with its quotes doubled, when it holds a
 // comma, a quote or a line end; as it is otherwise.

@@ -1,5 +1,5 @@
-// Protects quote stripping and quoted splitting, used to read the saved window rectangle, and the quoting of file
-// values and file names in messages (short, one line, control characters and bytes that are not UTF-8 escaped).
+// Protects quote stripping and quoted splitting, used to read the saved window rectangle, the quoting of file
+// values and file names in messages (short, one line, control characters and bytes that are not UTF-8 escaped), and JSON strings.
 
 #include "support/text_utils.h"
 
@@ -81,7 +81,18 @@ TEST(TextShownFileName, EscapedAndShortenedInTheMiddle)
     EXPECT_EQ(ShownFileName(std::string(80, 'a')), std::string(80, 'a'));
 }
 
+TEST(TextJsonString, ValidJsonWhateverTheBytes) {
+    EXPECT_EQ(JsonString("plain"), "\"plain\"");
+    EXPECT_EQ(JsonString("a\"b\\c\nd"), "\"a\\\"b\\\\c\\u000ad\"");
+    // UTF-8 stays as it is; a byte that is not UTF-8 becomes a lone
+    // surrogate escape, so the JSON parses and the byte can be had back.
+    EXPECT_EQ(JsonString("cN\xC2\xB7mm"), "\"cN\xC2\xB7mm\"");
+    EXPECT_EQ(JsonString("bad\xFF\xFEname.tvk"), "\"bad\\udcff\\udcfename.tvk\"");
+    EXPECT_EQ(JsonString("\xC3"), "\"\\udcc3\"");  // cut short
+}
+
 }  // namespace
+
 TEST(TextUtf16, BothWaysStrictly)
 {
     const std::string text = "a\xC3\xBC\xE2\x9C\x93\xF0\x9F\x98\x80";  // a, u-umlaut, check mark, a face
