@@ -8,9 +8,11 @@
 // point stays where the bracket is.
 
 #include <memory>
+#include <optional>
 
 #include "geometry/force_moment.h"
 #include "wire/bracket.h"
+#include "wire/design_template.h"
 #include "wire/wire.h"
 
 namespace torvik {
@@ -21,6 +23,9 @@ struct TDesign {
     TBracket RightBracket;
     TForceMoment RightForce;  // the load on the wire end at the right bracket
     TForceMoment LeftForce;   // its balance at the left bracket
+    // The loop template the design was made from, kept with it; none for a
+    // design bent by hand.
+    std::optional<TDesignTemplate> Template;
 
     // A new design: a one-segment wire, the left bracket at (10, 10) mm
     // facing +x, the right one at (20, 10) mm, no load.

@@ -46,6 +46,7 @@ std::unique_ptr<TDesign> CopyDesign(const TDesign& aDesign) {
     d->LeftForce.x = aDesign.LeftForce.x;
     d->LeftForce.y = aDesign.LeftForce.y;
     d->LeftForce.m = aDesign.LeftForce.m;
+    d->Template = aDesign.Template;
     return d;
 }
 

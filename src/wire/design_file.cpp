@@ -13,6 +13,7 @@
 #include "support/text_utils.h"
 #include "wire/bracket.h"
 #include "wire/design.h"
+#include "wire/design_template.h"
 #include "wire/stock_keys.h"
 #include "wire/wire.h"
 
@@ -184,7 +185,12 @@ bool IsDesign(const TIniFile& aIni) {
     return aIni.SectionExists(kWireSection) || aIni.SectionExists(kLeftSection) || aIni.SectionExists(kRightSection);
 }
 
-void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight) {
+namespace {
+
+// With aTemplate, the template section is written (or erased when it holds
+// none); without, the file's section is left as it is.
+void WriteDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight,
+                 const std::optional<TDesignTemplate>* aTemplate) {
     TIniFile ini;
     // A design file keeps its other sections; a file that is there but
     // cannot be read is refused rather than replaced by our sections alone.
@@ -195,8 +201,48 @@ void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLef
     aWire.SaveToIni(ini);
     aLeft.SaveToIni(ini);
     aRight.SaveToIni(ini);
+    if (aTemplate) {
+        if (*aTemplate) SaveTemplateToIni(ini, **aTemplate);
+        else ini.EraseSection(TemplateSection);
+    }
     ini.Save(aFileName);
     aWire.dirty = false;
+}
+
+// Loads a design file into aIni; throws as ReadDesign does for one that
+// cannot be read or is no design. A missing file leaves aIni empty.
+void LoadDesignIni(const std::string& aFileName, TIniFile& aIni) {
+    switch (aIni.LoadFile(aFileName)) {
+        case TIniLoad::Missing: break;  // an empty design
+        case TIniLoad::Unreadable:
+            // Something that is there but cannot be read (a folder, a file far
+            // too large for a design) is an error rather than an empty design
+            // that a later save would write over it.
+            throw TFileError("Unable to read " + ShownFileName(aFileName));
+        case TIniLoad::Loaded:
+            // Nor is a file without any design section taken for an empty design.
+            if (!IsDesign(aIni)) throw TFileError(ShownFileName(aFileName) + " is not a Torvik design");
+            break;
+    }
+}
+
+void ReadDesignNamed(const std::string& aFileName, const TIniFile& aIni, TWire& aWire, TBracket& aLeft,
+                     TBracket& aRight, TDesignReadNotes* aNotes) {
+    try {
+        ReadDesign(aIni, aWire, aLeft, aRight, aNotes);
+    } catch (const std::exception& e) {
+        throw TFileError(ShownFileName(aFileName) + ": " + e.what());
+    }
+}
+
+}  // namespace
+
+void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight) {
+    WriteDesign(aFileName, aWire, aLeft, aRight, nullptr);
+}
+
+void SaveDesign(const std::string& aFileName, TDesign& aDesign) {
+    WriteDesign(aFileName, *aDesign.CurrentWire, aDesign.LeftBracket, aDesign.RightBracket, &aDesign.Template);
 }
 
 void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& aRight, TDesignReadNotes* aNotes) {
@@ -223,30 +269,20 @@ void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& a
 void ReadDesign(const std::string& aFileName, TWire& aWire, TBracket& aLeft, TBracket& aRight,
                 TDesignReadNotes* aNotes) {
     TIniFile ini;
-    switch (ini.LoadFile(aFileName)) {
-        case TIniLoad::Missing: break;  // an empty design
-        case TIniLoad::Unreadable:
-            // Something that is there but cannot be read (a folder, a file far
-            // too large for a design) is an error rather than an empty design
-            // that a later save would write over it.
-            throw TFileError("Unable to read " + ShownFileName(aFileName));
-        case TIniLoad::Loaded:
-            // Nor is a file without any design section taken for an empty design.
-            if (!IsDesign(ini)) throw TFileError(ShownFileName(aFileName) + " is not a Torvik design");
-            break;
-    }
-    try {
-        ReadDesign(ini, aWire, aLeft, aRight, aNotes);
-    } catch (const std::exception& e) {
-        throw TFileError(ShownFileName(aFileName) + ": " + e.what());
-    }
+    LoadDesignIni(aFileName, ini);
+    ReadDesignNamed(aFileName, ini, aWire, aLeft, aRight, aNotes);
 }
 
 std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmentSize, const TWireStock& aStock,
                                     TDesignReadNotes* aNotes) {
+    TIniFile ini;
+    LoadDesignIni(aFileName, ini);
     auto design = std::make_unique<TDesign>(aSegmentSize, aStock);
-    ReadDesign(aFileName, *design->CurrentWire, design->LeftBracket, design->RightBracket, aNotes);
+    ReadDesignNamed(aFileName, ini, *design->CurrentWire, design->LeftBracket, design->RightBracket, aNotes);
     design->AttachToBrackets();
+    std::string problem;
+    design->Template = ReadTemplateFromIni(ini, &problem);
+    if (aNotes) aNotes->TemplateProblem = problem;
     return design;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Design files ("tvk"): section "Wire" with the bends and lengths of every
-// segment after the first and the wire's stock (wire/stock_keys.h), and one
-// section per bracket with its position and angulation. Lengths and
-// coordinates are stored in twentieths of a millimetre, angles in radians.
+// segment after the first and the wire's stock (wire/stock_keys.h), one
+// section per bracket with its position and angulation, and for a design
+// made from a loop template a section "Template" with its parameters.
+// Lengths and coordinates are stored in twentieths of a millimetre, angles
+// in radians.
 
 #include <memory>
 #include <string>
@@ -28,6 +30,9 @@ struct TDesignReadNotes {
     // what it did not give, the wire took from the stock it was read with.
     bool MaterialStored = false;
     bool CrossSectionStored = false;
+    // Why the design's section "Template" could not be read; the design
+    // was read without its template. Empty when it was read or is absent.
+    std::string TemplateProblem;
 };
 
 // What the window and the command line tell the user about missing segment
@@ -49,6 +54,10 @@ bool IsDesign(const TIniFile& aIni);
 // sections would be lost), nor is a read-only one. Clears the wire's dirty
 // flag on success.
 void SaveDesign(const std::string& aFileName, TWire& aWire, const TBracket& aLeft, const TBracket& aRight);
+// The whole design the same way, with the template it was made from in the
+// section "Template"; a design without one erases that section, so that the
+// file never claims a template its wire was not made from.
+void SaveDesign(const std::string& aFileName, TDesign& aDesign);
 
 // Reads the left bracket, the right bracket, then the wire's segments (the
 // wire must hold only its first segment), and re-attaches the wire to the
@@ -72,9 +81,11 @@ void ReadDesign(const TIniFile& aIni, TWire& aWire, TBracket& aLeft, TBracket& a
 
 // Reads aFileName into a new design whose first segment is aSegmentSize
 // long and whose segments take the file's stock, or aStock where the file
-// names none. The design is returned only when the whole file was read; any
-// failure throws as ReadDesign does, so a caller that keeps its open design
-// until then never loses it to a bad file.
+// names none, with the template the file keeps. The design is returned only
+// when the whole file was read; any failure throws as ReadDesign does, so a
+// caller that keeps its open design until then never loses it to a bad
+// file. A template section that cannot be read is no failure: the design
+// comes without it, and aNotes says why.
 std::unique_ptr<TDesign> LoadDesign(const std::string& aFileName, double aSegmentSize, const TWireStock& aStock,
                                     TDesignReadNotes* aNotes = nullptr);
 

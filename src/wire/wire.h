@@ -61,6 +61,11 @@ public:
     const std::vector<TWireSeg>& Segments() const { return FSegments; }
 
     void Rebuild();
+    // Takes aOther's segments (lengths, bends and stock, unloaded) and its
+    // stock for new segments in place of its own, keeping its start point,
+    // its start direction and its undo history: a whole new shape as one
+    // edit. Marks the wire changed.
+    void ReplaceShape(const TWire& aOther);
     void AddSeg(double aLen, double aAng);
     void InsertSeg(int i, double aLen, double aAng);
     void DeleteSeg(int i);

@@ -1,5 +1,6 @@
-// The wire's edit history. A state records every segment's origin, length,
-// bend, direction, material and cross-section, but not its deformation.
+// The wire's edit history, and a whole new shape taken in as one edit. A
+// state records every segment's origin, length, bend, direction, material
+// and cross-section, but not its deformation.
 
 #include "wire/wire.h"
 
@@ -43,6 +44,16 @@ void TWire::Restore(TState& aState) {
     }
     FSegments = std::move(segments);
     Rebuild();
+}
+
+void TWire::ReplaceShape(const TWire& aOther) {
+    std::vector<TState> shape;
+    aOther.KeepStateToList(shape);
+    const double direction = Direction();
+    Restore(shape.back());
+    Stock = aOther.Stock;
+    SetDirection(direction);
+    dirty = true;
 }
 
 void TWire::StepBack(std::vector<TState>& aFrom, std::vector<TState>& aTo) {
