@@ -1,6 +1,8 @@
 // Fuzzes the design reader: any bytes either read as a design or fail with
 // an error (never a crash, a hang or undefined behaviour), and a design that
-// was read is written as text that reads back as the same design.
+// was read is written as text that reads back as the same design. So does
+// the template a design keeps, and a template that reads either makes its
+// loop or says why it cannot.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include "render/recording_canvas.h"
 #include "render/scene.h"
 #include "render/view_settings.h"
+#include "solve/loop_template.h"
 #include "support/ini_file.h"
 #include "wire/design.h"
 #include "wire/design_file.h"
@@ -76,5 +79,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
     reread.AttachToBrackets();
     if (reread.CurrentWire->Count() != design.CurrentWire->Count()) Fail();
     if (Written(reread).Text() != text) Fail();
+
+    std::string problem;
+    if (const std::optional<TDesignTemplate> record = ReadTemplateFromIni(ini, &problem)) {
+        TIniFile kept;
+        SaveTemplateToIni(kept, *record);
+        const std::optional<TDesignTemplate> back = ReadTemplateFromIni(kept);
+        if (!back || !(*back == *record)) Fail();
+        try {
+            const TLoopTemplate t = TLoopTemplate::FromRecord(*record, DefaultStock());
+            if (t.Problem().empty()) {
+                design.Template = record;
+                (void)MatchesTemplate(design);
+                (void)t.Generate();
+            }
+        } catch (const TTemplateError&) {
+        }
+    } else if (problem.empty() && ini.SectionExists(TemplateSection)) {
+        Fail();  // a section that does not read says why
+    }
     return 0;
 }
