@@ -1,9 +1,6 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <optional>
 #include <string_view>
 
 #include "support/numbers.h"
@@ -14,51 +11,6 @@
 namespace torvik::cli {
 
 namespace {
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-template <typename Table>
-const typename Table::value_type& FindByName(const Table& table, std::string_view name, const char* what) {
-    for (const auto& entry : table)
-        if (SameNameIgnoringCase(entry.Name, name)) return entry;
-    std::string known;
-    for (const auto& entry : table) known += (known.empty() ? "\"" : ", \"") + entry.Name + "\"";
-    throw TUsageError("unknown " + std::string(what) + " " + QuotedValue(name) + " (one of " + known + ")");
-}
-
-double Number(const std::string& option, const std::string& text) {
-    double v = 0;
-    if (!TryParseFileNumber(text, v)) throw TUsageError("--" + option + ": " + QuotedValue(text) + " is not a number");
-    return v;
-}
-
-double Positive(const std::string& option, const std::string& text) {
-    const double v = Number(option, text);
-    if (!(v > 0)) throw TUsageError("--" + option + " must be greater than 0");
-    return v;
-}
-
-double NotNegative(const std::string& option, const std::string& text) {
-    const double v = Number(option, text);
-    if (v < 0) throw TUsageError("--" + option + " must not be negative");
-    return v;
-}
-
-int WholeNumber(const std::string& option, const std::string& text, int aMax) {
-    long long v = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, v);
-    if (text.empty() || ec == std::errc::invalid_argument || end != last)
-        throw TUsageError("--" + option + ": " + QuotedValue(text) + " is not a whole number");
-    if (ec == std::errc::result_out_of_range || v < 1 || v > aMax)
-        throw TUsageError("--" + option + " must be between 1 and " + std::to_string(aMax));
-    return static_cast<int>(v);
-}
 
 const std::vector<std::string_view> kValueOptions = {
     "target",       "material",     "cross-section",      "modulus",         "cross-a",        "cross-b",
@@ -74,7 +26,7 @@ bool Contains(const std::vector<std::string_view>& list, std::string_view name) 
 
 TCliOptions ParseOptions(const std::vector<std::string>& args) {
     TCliOptions o;
-    std::optional<std::string> material, crossSection, modulus, crossA, crossB;
+    TStockOptions stock;
     bool toleranceDistance = false, toleranceAngle = false;
     bool optionsEnded = false;
 
@@ -128,33 +80,22 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
             else if (value == "json") o.Format = TOutputFormat::Json;
             else if (value == "csv") o.Format = TOutputFormat::Csv;
             else throw TUsageError("--format must be text, json or csv, not " + QuotedValue(value));
-        } else if (name == "material") {
-            material = value;
-        } else if (name == "cross-section") {
-            crossSection = value;
-        } else if (name == "modulus") {
-            Positive(name, value);
-            modulus = value;
-        } else if (name == "cross-a") {
-            Positive(name, value);
-            crossA = value;
-        } else if (name == "cross-b") {
-            NotNegative(name, value);
-            crossB = value;
+        } else if (TStockOptions::Names(name)) {
+            stock.Take(name, value);
         } else if (name == "segment-size") {
-            o.SegmentSize = Positive(name, value);
+            o.SegmentSize = OptionPositive(name, value);
         } else if (name == "tolerance-distance") {
-            o.Settings.ToleranceDistance = NotNegative(name, value);
+            o.Settings.ToleranceDistance = OptionNotNegative(name, value);
             toleranceDistance = true;
         } else if (name == "tolerance-angle") {
-            o.Settings.ToleranceAngle = ToRadians(NotNegative(name, value));
+            o.Settings.ToleranceAngle = ToRadians(OptionNotNegative(name, value));
             toleranceAngle = true;
         } else if (name == "max-iterations") {
-            o.MaxIterations = WholeNumber(name, value, MaxIterationsLimit);
+            o.MaxIterations = OptionWholeNumber(name, value, MaxIterationsLimit);
         } else if (name == "curve") {
-            o.CurveSteps = WholeNumber(name, value, MaxCurveSteps);
+            o.CurveSteps = OptionWholeNumber(name, value, MaxCurveSteps);
         } else if (name == "cr-distance") {
-            o.Tooth.Distance = Positive(name, value);
+            o.Tooth.Distance = OptionPositive(name, value);
             o.ShowCentre = true;
         } else if (name == "roots") {
             if (value == "up") o.Tooth.Roots = TRootSide::Up;
@@ -169,7 +110,9 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     // A wire longer than the design area many times over, or segments too
     // short to be told apart, are typing mistakes rather than designs.
     if (o.SegmentSize > 100) throw TUsageError("--segment-size must be at most 100 mm");
-    if (crossB && !crossA) throw TUsageError("--cross-b needs --cross-a");
+    o.Stock = stock.Apply(o.Stock);
+    o.MaterialGiven = stock.Material || stock.Modulus;
+    o.CrossSectionGiven = stock.CrossSection || stock.CrossA;
     if (o.Tooth.Distance > MaxResistanceDistance)
         throw TUsageError("--cr-distance must be at most " + FormatMask(MaxResistanceDistance, "0") + " mm");
     if (o.CurveSteps > 0) {
@@ -180,20 +123,6 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
         const TCurveSettings curve;
         if (!toleranceDistance) o.Settings.ToleranceDistance = curve.ToleranceDistance;
         if (!toleranceAngle) o.Settings.ToleranceAngle = curve.ToleranceAngle;
-    }
-
-    o.MaterialGiven = material || modulus;
-    o.CrossSectionGiven = crossSection || crossA;
-    if (material) o.Stock.Material = FindByName(DefaultMaterialTable(), *material, "material");
-    if (crossSection) o.Stock.Size = FindByName(DefaultCrossSectionTable(), *crossSection, "cross-section");
-    if (modulus) {
-        o.Stock.Material.Modulus = Number("modulus", *modulus);
-        if (!material) o.Stock.Material.Name = "Other";
-    }
-    if (crossA) {
-        o.Stock.Size.CrossA = Number("cross-a", *crossA);
-        o.Stock.Size.CrossB = crossB ? Number("cross-b", *crossB) : 0.0;
-        o.Stock.Size.Name = "Other";
     }
     return o;
 }

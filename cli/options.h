@@ -2,10 +2,10 @@
 // The command line of torvik-activate: the design file and the options that
 // choose the wire stock, the target and the stopping rules of the run.
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli/option_values.h"
 #include "wire/activation_run.h"
 #include "wire/centre_of_resistance.h"
 #include "wire/materials.h"
@@ -13,13 +13,6 @@
 namespace torvik::cli {
 
 enum class TOutputFormat { Text, Json, Csv };
-
-// Bad input: an unknown option, a missing or unreadable value, a number out
-// of range, a design file that cannot be read. The message is one line.
-class TUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 constexpr int MaxIterationsLimit = 10'000'000;
 

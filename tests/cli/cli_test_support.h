@@ -21,11 +21,11 @@ struct TOutput {
     std::string text;
 };
 
-// Runs the built torvik-activate with the given arguments (shell syntax),
-// stdout and stderr together.
-inline TOutput RunProgram(const std::string& args) {
+// Runs the built torvik-activate (or aProgram) with the given arguments
+// (shell syntax), stdout and stderr together.
+inline TOutput RunProgram(const std::string& args, const char* aProgram = TORVIK_ACTIVATE_EXE) {
     TOutput out;
-    const std::string command = std::string("'") + TORVIK_ACTIVATE_EXE + "' " + args + " 2>&1";
+    const std::string command = std::string("'") + aProgram + "' " + args + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return out;
     char buf[4096];

@@ -45,7 +45,7 @@ grep -q '^application/x-torvik-design text/plain$' "$mime/subclasses" || fail "a
 
 # --help and --version need no display: with the X11 platform and no display,
 # a program that started its graphical side would abort.
-for program in torvik torvik-activate; do
+for program in torvik torvik-activate torvik-design; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/$program" --version 2>&1) ||
     fail "$program --version: $out"
   [ "$out" = "$program $version" ] || fail "$program --version printed '$out'"

@@ -1,0 +1,99 @@
+#include "cli/option_values.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "support/numbers.h"
+#include "support/text_utils.h"
+
+namespace torvik::cli {
+
+namespace {
+
+template <typename Table>
+const typename Table::value_type& FindByName(const Table& table, std::string_view name, const char* what) {
+    for (const auto& entry : table)
+        if (SameNameIgnoringCase(entry.Name, name)) return entry;
+    std::string known;
+    for (const auto& entry : table) known += (known.empty() ? "\"" : ", \"") + entry.Name + "\"";
+    throw TUsageError("unknown " + std::string(what) + " " + QuotedValue(name) + " (one of " + known + ")");
+}
+
+}  // namespace
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+double OptionNumber(const std::string& aOption, const std::string& aText) {
+    double v = 0;
+    if (!TryParseFileNumber(aText, v)) throw TUsageError("--" + aOption + ": " + QuotedValue(aText) + " is not a number");
+    return v;
+}
+
+double OptionPositive(const std::string& aOption, const std::string& aText) {
+    const double v = OptionNumber(aOption, aText);
+    if (!(v > 0)) throw TUsageError("--" + aOption + " must be greater than 0");
+    return v;
+}
+
+double OptionNotNegative(const std::string& aOption, const std::string& aText) {
+    const double v = OptionNumber(aOption, aText);
+    if (v < 0) throw TUsageError("--" + aOption + " must not be negative");
+    return v;
+}
+
+int OptionWholeNumber(const std::string& aOption, const std::string& aText, int aMax) {
+    long long v = 0;
+    const char* first = aText.data();
+    const char* last = first + aText.size();
+    const auto [end, ec] = std::from_chars(first, last, v);
+    if (aText.empty() || ec == std::errc::invalid_argument || end != last)
+        throw TUsageError("--" + aOption + ": " + QuotedValue(aText) + " is not a whole number");
+    if (ec == std::errc::result_out_of_range || v < 1 || v > aMax)
+        throw TUsageError("--" + aOption + " must be between 1 and " + std::to_string(aMax));
+    return static_cast<int>(v);
+}
+
+bool TStockOptions::Names(std::string_view aOption) {
+    return aOption == "material" || aOption == "cross-section" || aOption == "modulus" || aOption == "cross-a" ||
+           aOption == "cross-b";
+}
+
+void TStockOptions::Take(const std::string& aOption, const std::string& aValue) {
+    if (aOption == "material") {
+        Material = aValue;
+    } else if (aOption == "cross-section") {
+        CrossSection = aValue;
+    } else if (aOption == "modulus") {
+        OptionPositive(aOption, aValue);
+        Modulus = aValue;
+    } else if (aOption == "cross-a") {
+        OptionPositive(aOption, aValue);
+        CrossA = aValue;
+    } else if (aOption == "cross-b") {
+        OptionNotNegative(aOption, aValue);
+        CrossB = aValue;
+    }
+}
+
+TWireStock TStockOptions::Apply(TWireStock aBase) const {
+    if (CrossB && !CrossA) throw TUsageError("--cross-b needs --cross-a");
+    if (Material) aBase.Material = FindByName(DefaultMaterialTable(), *Material, "material");
+    if (CrossSection) aBase.Size = FindByName(DefaultCrossSectionTable(), *CrossSection, "cross-section");
+    if (Modulus) {
+        aBase.Material.Modulus = OptionNumber("modulus", *Modulus);
+        if (!Material) aBase.Material.Name = "Other";
+    }
+    if (CrossA) {
+        aBase.Size.CrossA = OptionNumber("cross-a", *CrossA);
+        aBase.Size.CrossB = CrossB ? OptionNumber("cross-b", *CrossB) : 0.0;
+        aBase.Size.Name = "Other";
+    }
+    return aBase;
+}
+
+}  // namespace torvik::cli
