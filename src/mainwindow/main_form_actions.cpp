@@ -25,6 +25,10 @@ struct TActionText {
 // without an action, with their captions and hints.
 constexpr TActionText ActionTexts[] = {
     {"ActionFileNew", "&New Loop", "New Loop|Start a new loop."},
+    {"ActionFileNewFromTemplate", "New from &Template...",
+     "New from Template|Start a new loop from a template: a vertical, T, teardrop, L or box loop of chosen sizes."},
+    {"ActionFileEditTemplate", "Edit Te&mplate...",
+     "Edit Template|Change the sizes of the template this loop was made from."},
     {"ActionFileOpen", "&Open...", "Open Loop|Load loop from file."},
     {"ActionFileSave", "&Save", "Save|Save loop to file."},
     {"MenuFileSaveAs", "Save &As...", "Specify file and save loop."},

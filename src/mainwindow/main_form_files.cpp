@@ -116,6 +116,13 @@ bool TMainForm::LoadDesign(const TFileName& aFileName) {
         busy.reset();
         WarnBox(QString::fromStdString(missing));
     }
+    // The design is whole without its template, but a save would drop it.
+    if (!notes.TemplateProblem.empty()) {
+        busy.reset();
+        WarnBox(QString::fromStdString("The loop template kept in " + aFileName.ShownBaseName() + " cannot be read (" +
+                                       notes.TemplateProblem +
+                                       "). The design opens without it; saving it drops the template."));
+    }
     return true;
 }
 
@@ -157,8 +164,7 @@ bool TMainForm::SaveDesignAs() {
 bool TMainForm::WriteDesign(const TFileName& aFileName) {
     try {
         TBusyCursor busy;
-        TDesign& d = *FDesign;
-        ::torvik::SaveDesign(aFileName.Native(), *d.CurrentWire, d.LeftBracket, d.RightBracket);
+        ::torvik::SaveDesign(aFileName.Native(), *FDesign);
         return true;
     } catch (const std::exception& e) {
         ErrorBox(ErrorText(e));

@@ -91,6 +91,8 @@ void TMainForm::CreateMenus() {
 
     QMenu* file = AddMenu(nullptr, "MenuFile", "&File");
     AddItem(file, "ActionFileNew", "MenuFileNew");
+    AddItem(file, "ActionFileNewFromTemplate", "MenuFileNewFromTemplate");
+    AddItem(file, "ActionFileEditTemplate", "MenuFileEditTemplate");
     AddItem(file, "ActionFileOpen", "MenuFileOpen");
     AddItem(file, "ActionFileSave", "MenuFileSave");
     AddItem(file, "MenuFileSaveAs");

@@ -7,7 +7,7 @@ namespace torvik {
 
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 11> Pages{{
+constexpr std::array<std::pair<int, const char*>, 12> Pages{{
     {HelpContents, "index.html"},
     {HelpUserLoop, "user-loop.html"},
     {HelpPrinting, "printing.html"},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<int, const char*>, 11> Pages{{
     {HelpOptionsView, "options-view.html"},
     {HelpWireInfo, "wire-info.html"},
     {HelpActivationCurve, "activation-curve.html"},
+    {HelpTemplates, "templates.html"},
 }};
 
 }  // namespace

@@ -19,7 +19,8 @@ enum THelpTopic : int {
     HelpOptionsCalculation = 33,
     HelpOptionsView = 34,
     HelpWireInfo = 40,
-    HelpActivationCurve = 50  // the activation curve and the centres of resistance
+    HelpActivationCurve = 50,  // the activation curve and the centres of resistance
+    HelpTemplates = 60         // loop templates
 };
 
 // The file name of a topic's page ("index.html" for the contents), or an

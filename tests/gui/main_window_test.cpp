@@ -155,9 +155,9 @@ TEST_F(TMainWindowTest, UnwritableSettingsStillClose) {
 TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
     TMainForm& form = Start();
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuFile")),
-              QStringList({"MenuFileNew", "MenuFileOpen", "MenuFileRecent", "MenuFileSave", "MenuFileSaveAs", "MenuSep10",
-                           "MenuImageOpen", "MenuSep1", "MenuFilePrint", "MenuFileExportPicture", "MenuSep7",
-                           "MenuFileExit"}));
+              QStringList({"MenuFileNew", "MenuFileNewFromTemplate", "MenuFileEditTemplate", "MenuFileOpen",
+                           "MenuFileRecent", "MenuFileSave", "MenuFileSaveAs", "MenuSep10", "MenuImageOpen", "MenuSep1",
+                           "MenuFilePrint", "MenuFileExportPicture", "MenuSep7", "MenuFileExit"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuView")),
               QStringList({"MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll", "MenuSep9",
                            "MenuZoomForces", "MenuSep4", "MenuViewShowGrid", "MenuViewSnaptoGrid", "MenuSep14",
