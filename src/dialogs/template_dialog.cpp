@@ -188,6 +188,8 @@ void TTemplateDialog::ShowForm(int aIndex) {
         edit->setText(FormatLocal(t.Values()[i], FieldMask));
         edit->setToolTip(QString::fromStdString(p.Description));
         auto* unit = new QLabel(QString::fromUtf8(UnitSymbol(p.Unit)), FFields);
+        // Both units take the same room, so that the fields line up.
+        unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance("mm"));
         auto* field = new QHBoxLayout;
         field->addWidget(edit);
         field->addWidget(unit);
