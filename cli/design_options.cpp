@@ -132,8 +132,7 @@ std::string WriteTemplateDesign(const TDesignOptions& aOptions) {
 }
 
 std::string DesignUsageText() {
-    return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [stock options] [--segment-size MM]\n"
-           "                     --out FILE.tvk\n"
+    return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [options] --out FILE.tvk\n"
            "       torvik-design --list\n"
            "       torvik-design FORM --help\n"
            "\n"
