@@ -15,7 +15,8 @@ bracket, chooses its material and cross-section, and activates it: a
 beam-mechanics solver finds the force and moment that bring the wire end
 into the right bracket and shows the forces, moments and moment-to-force
 ratios at both brackets. The package holds the program, torvik-activate
-for batch activations from the command line, and the help.")
+for batch activations from the command line, torvik-design, which writes
+loops made from parametric templates, and the help.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

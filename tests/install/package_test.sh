@@ -30,7 +30,7 @@ done
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
-for file in bin/torvik bin/torvik-activate share/torvik/help/index.html share/torvik/default-data/Settings/TorvikSettings.ini \
+for file in bin/torvik bin/torvik-activate bin/torvik-design share/torvik/help/index.html share/torvik/default-data/Settings/TorvikSettings.ini \
     share/applications/torvik.desktop share/mime/packages/torvik.xml share/icons/hicolor/scalable/apps/torvik.svg \
     share/icons/hicolor/scalable/mimetypes/application-x-torvik-design.svg share/metainfo/com.kelmar.torvik.metainfo.xml \
     share/doc/torvik/copyright share/doc/torvik/changelog.gz; do
@@ -45,7 +45,7 @@ for program in "$usr"/bin/*; do
   [ -z "$warnings" ] || fail "man $name warns: $warnings"
 done
 # The unpacked programs run from where they lie.
-for program in torvik torvik-activate; do
+for program in torvik torvik-activate torvik-design; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$usr/bin/$program" --version 2>&1) || fail "$program --version: $out"
   [ "$out" = "$program $version" ] || fail "$program --version printed '$out'"
 done
