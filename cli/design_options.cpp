@@ -133,14 +133,13 @@ std::string WriteTemplateDesign(const TDesignOptions& aOptions) {
 
 std::string DesignUsageText() {
     return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [options] --out FILE.tvk\n"
-           "       torvik-design --list\n"
-           "       torvik-design FORM --help\n"
            "\n"
            "Makes a loop of one of the parametric forms and writes it as a design file,\n"
            "with its parameters in the file's section [Template], so that the program's\n"
            "File > Edit Template... opens them again. The left bracket sits at (10, 25) mm;\n"
            "the right bracket sits the span further along the same line, where the loop is\n"
-           "activated: the passive wire ends the activation short of it.\n"
+           "activated: the passive wire ends the activation short of it. torvik-design\n"
+           "--list lists the forms, torvik-design FORM --help a form's parameters.\n"
            "\n"
            "Forms: " +
            FormNames() +
