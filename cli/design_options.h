@@ -26,9 +26,12 @@ struct TDesignOptions {
     std::string OutFile;
 };
 
-// Reads the arguments after the program name. Throws TUsageError for bad
-// input: an unknown form, option or parameter, a value that is not a number,
-// a parameter given twice, no --out. With --help, --list or --version the
+// Reads the arguments after the program name. The program's own options
+// (the stock, --segment-size, --out; options that run the design belong
+// beside them) are taken first; any other --NAME is a parameter of the form,
+// checked once the form is known. Throws TUsageError for bad input: an
+// unknown form, option or parameter, a value that is not a number, a
+// parameter given twice, no --out. With --help, --list or --version the
 // rest is only checked as far as it must be read.
 TDesignOptions ParseDesignOptions(const std::vector<std::string>& args);
 
