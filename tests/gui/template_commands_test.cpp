@@ -123,7 +123,7 @@ TEST_F(TTemplateCommandsTest, NewFromTemplateSavedReopenedAndEdited) {
     EXPECT_EQ(FShown.back().fields["Template_gable-left"], "12,5");
     EXPECT_EQ(FShown.back().note, "");
     EXPECT_EQ(form.Design().Template->Value("height"), 7.0);
-    EXPECT_EQ(form.CurrentFileName(), file);
+    EXPECT_EQ(form.CurrentFileName().Native(), file.toStdString());
     EXPECT_EQ(form.Design().CurrentWire->UndoCount(), 1);
     EXPECT_NE(form.Design().CurrentWire->Count(), count);
     Trigger("ActionUndo");

@@ -48,7 +48,7 @@ protected:
 TEST_F(DesignTemplateTest, TheSectionRoundTripsBesideTheDesignAndIsErasedWithoutATemplate) {
     const std::string file = Path("a.tvk");
     {
-        std::ofstream(file, std::ios::binary) << "[Notes]\r\nwho=me\r\n";
+        std::ofstream(file, std::ios::binary) << "[Wire]\r\nSegments=0\r\n[Notes]\r\nwho=me\r\n";
     }
     auto d = Made();
     SaveDesign(file, *d);
