@@ -29,9 +29,11 @@ TEST_F(TDesignCliTest, WritesTheTemplatesDesignThatTorvikActivateRuns) {
     EXPECT_EQ(d->Template->SegmentSize, 0.2);
     EXPECT_TRUE(MatchesTemplate(*d));
 
-    const TOutput run = RunProgram("'" + file + "' --segment-size 0.2 --material TMA --cross-section '0.017 x 0.025' "
-                                   "--format json");
+    // It runs in the stock it was written with.
+    const TOutput run = RunProgram("'" + file + "' --segment-size 0.2 --format json");
     ASSERT_EQ(run.status, 0) << run.text;
+    EXPECT_EQ(JsonValue(run.text, "material"), "\"TMA\"");
+    EXPECT_EQ(JsonValue(run.text, "cross_section"), "\"0.017 x 0.025\"");
     EXPECT_EQ(JsonValue(run.text, "stop"), "\"tolerance\"");
     EXPECT_EQ(JsonNumber(run.text, "segments"), d->CurrentWire->Count());
     // The wire end is pulled open towards the right bracket.
