@@ -58,6 +58,14 @@ int OptionWholeNumber(const std::string& aOption, const std::string& aText, int 
     return static_cast<int>(v);
 }
 
+TWireMaterial BuiltInMaterial(std::string_view aName) {
+    return FindByName(DefaultMaterialTable(), aName, "material");
+}
+
+TWireSize BuiltInCrossSection(std::string_view aName) {
+    return FindByName(DefaultCrossSectionTable(), aName, "cross-section");
+}
+
 bool TStockOptions::Names(std::string_view aOption) {
     return aOption == "material" || aOption == "cross-section" || aOption == "modulus" || aOption == "cross-a" ||
            aOption == "cross-b";
@@ -82,8 +90,8 @@ void TStockOptions::Take(const std::string& aOption, const std::string& aValue) 
 
 TWireStock TStockOptions::Apply(TWireStock aBase) const {
     if (CrossB && !CrossA) throw TUsageError("--cross-b needs --cross-a");
-    if (Material) aBase.Material = FindByName(DefaultMaterialTable(), *Material, "material");
-    if (CrossSection) aBase.Size = FindByName(DefaultCrossSectionTable(), *CrossSection, "cross-section");
+    if (Material) aBase.Material = BuiltInMaterial(*Material);
+    if (CrossSection) aBase.Size = BuiltInCrossSection(*CrossSection);
     if (Modulus) {
         aBase.Material.Modulus = OptionNumber("modulus", *Modulus);
         if (!Material) aBase.Material.Name = "Other";

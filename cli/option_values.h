@@ -29,6 +29,11 @@ double OptionNotNegative(const std::string& aOption, const std::string& aText);
 // A whole number from 1 to aMax.
 int OptionWholeNumber(const std::string& aOption, const std::string& aText, int aMax);
 
+// The built-in material and cross-section named aName, letter case aside;
+// throws TUsageError naming the known ones when there is none.
+TWireMaterial BuiltInMaterial(std::string_view aName);
+TWireSize BuiltInCrossSection(std::string_view aName);
+
 // --material, --cross-section, --modulus, --cross-a and --cross-b: the
 // wire's stock from the built-in tables, or a modulus and sides of its own.
 struct TStockOptions {

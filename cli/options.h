@@ -3,6 +3,7 @@
 // choose the wire stock, the target and the stopping rules of the run.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/option_values.h"
