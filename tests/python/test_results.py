@@ -1,10 +1,14 @@
 # Protects the module's numbers: activations and curves equal torvik-activate's reports to the last printed digit, also when threads run designs side by side.
+import csv
+import os
+import subprocess
+import sys
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
 import pytest
 import torvik
-from conftest import (CLOSING_LOOP, DEFAULT_LOOP, V_BEND, assert_same_as_csv_cell, assert_same_as_json, cli_csv,
+from conftest import (CLOSING_LOOP, DEFAULT_LOOP, SOURCE, V_BEND, assert_same_as_csv_cell, assert_same_as_json, cli_csv,
                       cli_json)
 
 # (design, segment size, keyword arguments of activate(), the same as torvik-activate's options)
@@ -84,3 +88,15 @@ def test_activation_keeps_the_activated_shape_and_the_curve_leaves_the_design():
     end = d.points_mm()[-1]
     assert np.hypot(*(end - [d.right_bracket.x_mm, d.right_bracket.y_mm])) < 1e-5
     assert not np.allclose(d.points_mm(), at_rest)
+
+
+def test_the_sweep_example_tabulates_the_activations(tmp_path):
+    out = tmp_path / "sweep.csv"
+    done = subprocess.run([sys.executable, os.path.join(SOURCE, "examples", "sweep.py"), "--steps", "3", "--to", "0.5",
+                           "--threads", "2", "--output", out], capture_output=True, text=True)
+    assert done.returncode == 0, done.stderr
+    header, *rows = list(csv.reader(open(out)))
+    assert header[:2] == ["shift_mm", "right_x"] and header[-1] == "stop" and len(rows) == 3
+    d = torvik.Design.load(DEFAULT_LOOP)
+    d.right_bracket.x_mm += 0.5  # the slot points along +x
+    assert [float(rows[2][0]), float(rows[2][1]), rows[2][-1]] == [0.5, float(f"{d.activate().right.x:.6g}"), "tolerance"]
