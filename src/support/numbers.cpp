@@ -145,7 +145,7 @@ std::string FormatMask(double v, std::string_view mask)
     while (static_cast<int>(intDigits.size()) < m.minIntDigits) intDigits.insert(intDigits.begin(), '0');
     while (static_cast<int>(fracDigits.size()) > m.minFracDigits && fracDigits.back() == '0')
         fracDigits.pop_back();
-    if (intDigits.empty() && fracDigits.empty()) intDigits = "0";  // never an empty number
+    if (intDigits.empty() && fracDigits.empty()) intDigits.push_back('0');  // never an empty number
 
     std::string out;
     if (negative && !isZero) out += '-';
