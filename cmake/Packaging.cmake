@@ -26,6 +26,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The Python module is built for one Python version and uses NumPy; the
+# programs need neither, so they are recommended rather than required.
+if(TORVIK_BUILD_PYTHON)
+  math(EXPR torvik_python_next "${Python3_VERSION_MINOR} + 1")
+  set(torvik_python_series "${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+      "python3 (>= ${torvik_python_series}~), python3 (<< ${Python3_VERSION_MAJOR}.${torvik_python_next}), python3-numpy")
+  string(APPEND CPACK_PACKAGE_DESCRIPTION "
+The torvik Python module activates designs from Python scripts.")
+endif()
 
 # Debian wants a copyright file and a changelog in the package's doc folder.
 configure_file(${PROJECT_SOURCE_DIR}/resources/package/changelog.in ${CMAKE_BINARY_DIR}/package/changelog @ONLY)

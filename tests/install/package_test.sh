@@ -1,5 +1,5 @@
 #!/bin/sh
-# Protects the Debian package: its dependencies, the files it installs (programs, help, desktop entry, MIME type, icons, AppStream description, a manual page for every program), lintian without errors and a valid AppStream description.
+# Protects the Debian package: its dependencies, the files it installs (programs, help, desktop entry, MIME type, icons, AppStream description, a manual page for every program, the Python module when built), lintian without errors and a valid AppStream description.
 # Usage: package_test.sh BUILD_DIR VERSION. Exit 77 (skipped) when the packaging tools are missing.
 set -eu
 build=$1
@@ -49,6 +49,22 @@ for program in torvik torvik-activate torvik-design; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$usr/bin/$program" --version 2>&1) || fail "$program --version: $out"
   [ "$out" = "$program $version" ] || fail "$program --version printed '$out'"
 done
+
+# The Python module, when the build made it: recommended Python and NumPy,
+# and the module imports into the system's python3 from where the package
+# puts it.
+if ls "$build"/python/torvik.*.so >/dev/null 2>&1; then
+  recommends=$(dpkg-deb -f "$deb" Recommends)
+  for package in python3 python3-numpy; do
+    echo "$recommends" | grep -q "\b$package\b" || fail "Recommends does not name $package: $recommends"
+  done
+  ls "$usr"/lib/python3/dist-packages/torvik.*.so >/dev/null 2>&1 || fail "the package holds no Python module"
+  if [ -x /usr/bin/python3 ]; then
+    out=$(cd "$work" && PYTHONPATH="$usr/lib/python3/dist-packages" /usr/bin/python3 -c 'import torvik; print(torvik.__version__)' 2>&1) ||
+      fail "the packaged Python module does not import: $out"
+    [ "$out" = "$version" ] || fail "the packaged Python module's version is '$out'"
+  fi
+fi
 
 errors=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep '^E:' || true)
 [ -z "$errors" ] || fail "lintian reports errors:
