@@ -218,7 +218,6 @@ void RegisterActivation(pyb::module_& m, pyb::class_<TPyDesign>& aDesign) {
             TPyDesign::TUse use(self);
             TDesign& d = self.Design();
             options.SegmentSize = d.CurrentWire->Segment(0).length;
-            options.Stock = d.CurrentWire->Stock;
             {
                 pyb::gil_scoped_release release;
                 result.report = cli::Activate(d, options);

@@ -15,6 +15,7 @@
 #include "support/text_utils.h"
 #include "wire/design_copy.h"
 #include "wire/design_file.h"
+#include "wire/wire_stock.h"
 
 namespace torvik::py {
 
@@ -212,8 +213,8 @@ pyb::class_<TPyDesign> RegisterDesign(pyb::module_& m) {
                 self.SetFileName(file);
             },
             pyb::arg("path"),
-            "Writes the design file as the program's Save does: replaced in one step, other sections of an existing "
-            "design file kept. Raises FileError naming the file and the system's reason when it cannot be written.")
+            "Writes the design file as the program's Save does, the wire's stock with its shape: replaced in one "
+            "step, other sections of an existing design file kept. Raises FileError naming the file and the system's reason when it cannot be written.")
         .def(
             "copy",
             [](TPyDesign& self) {
@@ -324,18 +325,15 @@ pyb::class_<TPyDesign> RegisterDesign(pyb::module_& m) {
             "material",
             [](TPyDesign& self) -> std::optional<TWireMaterial> {
                 TPyDesign::TUse use(self);
-                const auto runs = SegmentStockRuns(*self.Design().CurrentWire);
-                for (const TPyStockRun& r : runs)
+                const auto runs = StockRuns(*self.Design().CurrentWire);
+                for (const TStockRun& r : runs)
                     if (!(r.Stock.Material == runs.front().Stock.Material)) return std::nullopt;
                 return runs.front().Stock.Material;
             },
             [](TPyDesign& self, const pyb::object& aMaterial) {
                 const TWireMaterial material = MaterialArgument(aMaterial);
                 TPyDesign::TUse use(self);
-                TWire& wire = *self.Design().CurrentWire;
-                for (int i = 0; i < wire.Count(); ++i) wire.Segment(i).material = material;
-                wire.Stock.Material = material;
-                wire.dirty = true;
+                ApplyMaterial(*self.Design().CurrentWire, material);
                 Unload(self.Design());
             },
             "The material of every segment, or None when they differ. Assign a built-in name (\"TMA\", letter case "
@@ -344,18 +342,15 @@ pyb::class_<TPyDesign> RegisterDesign(pyb::module_& m) {
             "cross_section",
             [](TPyDesign& self) -> std::optional<TWireSize> {
                 TPyDesign::TUse use(self);
-                const auto runs = SegmentStockRuns(*self.Design().CurrentWire);
-                for (const TPyStockRun& r : runs)
+                const auto runs = StockRuns(*self.Design().CurrentWire);
+                for (const TStockRun& r : runs)
                     if (!(r.Stock.Size == runs.front().Stock.Size)) return std::nullopt;
                 return runs.front().Stock.Size;
             },
             [](TPyDesign& self, const pyb::object& aSize) {
                 const TWireSize size = CrossSectionArgument(aSize);
                 TPyDesign::TUse use(self);
-                TWire& wire = *self.Design().CurrentWire;
-                for (int i = 0; i < wire.Count(); ++i) wire.Segment(i).size = size;
-                wire.Stock.Size = size;
-                wire.dirty = true;
+                ApplyCrossSection(*self.Design().CurrentWire, size);
                 Unload(self.Design());
             },
             "The cross-section of every segment, or None when they differ. Assign a built-in name "
@@ -364,7 +359,7 @@ pyb::class_<TPyDesign> RegisterDesign(pyb::module_& m) {
             "stock_runs",
             [](TPyDesign& self) {
                 TPyDesign::TUse use(self);
-                return SegmentStockRuns(*self.Design().CurrentWire);
+                return StockRuns(*self.Design().CurrentWire);
             },
             "The wire's stock as StockRun values, runs of consecutive segments of one material and cross-section "
             "from the first segment: a single run for a wire of one stock.")

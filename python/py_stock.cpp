@@ -9,6 +9,7 @@
 #include "cli/options.h"
 #include "python/py_errors.h"
 #include "support/numbers.h"
+#include "wire/wire_stock.h"
 
 namespace torvik::py {
 
@@ -43,19 +44,6 @@ TWireSize NewCrossSection(std::string aName, double aSide, std::optional<double>
 }
 
 }  // namespace
-
-std::vector<TPyStockRun> SegmentStockRuns(const TWire& aWire) {
-    std::vector<TPyStockRun> runs;
-    for (int i = 0; i < aWire.Count(); ++i) {
-        const TWireSeg& s = aWire.Segment(i);
-        if (!runs.empty() && runs.back().Stock.Material == s.material && runs.back().Stock.Size == s.size) {
-            ++runs.back().Count;
-            continue;
-        }
-        runs.push_back({i, 1, {s.material, s.size}});
-    }
-    return runs;
-}
 
 TWireMaterial MaterialArgument(const pyb::object& aValue) {
     if (pyb::isinstance<pyb::str>(aValue)) return cli::BuiltInMaterial(aValue.cast<std::string>());
@@ -99,13 +87,13 @@ void RegisterStock(pyb::module_& m) {
         .def("__hash__", [](const TWireSize& s) { return pyb::hash(pyb::make_tuple(s.Name, s.CrossA, s.CrossB)); })
         .def("__repr__", &CrossSectionRepr);
 
-    pyb::class_<TPyStockRun>(m, "StockRun", "Consecutive segments of a wire that share one material and cross-section.")
-        .def_property_readonly("first", [](const TPyStockRun& r) { return r.First; }, "Index of the run's first segment.")
-        .def_property_readonly("count", [](const TPyStockRun& r) { return r.Count; }, "Its number of segments.")
-        .def_property_readonly("material", [](const TPyStockRun& r) { return r.Stock.Material; }, "Their material.")
-        .def_property_readonly("cross_section", [](const TPyStockRun& r) { return r.Stock.Size; },
+    pyb::class_<TStockRun>(m, "StockRun", "Consecutive segments of a wire that share one material and cross-section.")
+        .def_property_readonly("first", [](const TStockRun& r) { return r.First; }, "Index of the run's first segment.")
+        .def_property_readonly("count", [](const TStockRun& r) { return r.Count; }, "Its number of segments.")
+        .def_property_readonly("material", [](const TStockRun& r) { return r.Stock.Material; }, "Their material.")
+        .def_property_readonly("cross_section", [](const TStockRun& r) { return r.Stock.Size; },
                                "Their cross-section.")
-        .def("__repr__", [](const TPyStockRun& r) {
+        .def("__repr__", [](const TStockRun& r) {
             return "torvik.StockRun(first=" + std::to_string(r.First) + ", count=" + std::to_string(r.Count) +
                    ", material=" + MaterialRepr(r.Stock.Material) + ", cross_section=" +
                    CrossSectionRepr(r.Stock.Size) + ")";

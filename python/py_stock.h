@@ -1,29 +1,15 @@
 #pragma once
 // Wire stock in Python: torvik.Material and torvik.CrossSection (the core's
 // material and cross-section records, the sides shown in mm), the built-in
-// tables, and the runs of equal stock along a wire.
+// tables, and torvik.StockRun, a run of equal stock along a wire.
 
 #include <pybind11/pybind11.h>
 
-#include <vector>
-
 #include "wire/materials.h"
-#include "wire/wire.h"
 
 namespace torvik::py {
 
 namespace pyb = pybind11;
-
-// Consecutive segments of the same stock.
-struct TPyStockRun {
-    int First = 0;
-    int Count = 0;
-    TWireStock Stock;
-};
-
-// The wire's segments from the first as runs of equal stock, read from the
-// segments themselves.
-std::vector<TPyStockRun> SegmentStockRuns(const TWire& aWire);
 
 // A material given as a built-in name (letter case aside) or a
 // torvik.Material; throws TPyInputError for an unknown name.

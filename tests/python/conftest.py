@@ -15,6 +15,8 @@ ACTIVATE = os.environ.get("TORVIK_ACTIVATE", "torvik-activate")
 CLOSING_LOOP = os.path.join(SOURCE, "bench", "data", "closing_loop.tvk")
 V_BEND = os.path.join(SOURCE, "bench", "data", "v_bend.tvk")
 DEFAULT_LOOP = os.path.join(SOURCE, "resources", "default-data", "Loops", "Closing Loop.tvk")
+# A short wire of three stocks.
+MIXED_STOCK = os.path.join(SOURCE, "fuzz", "corpus", "design", "stock_runs.tvk")
 
 
 def run_cli(*args, check=True):

@@ -6,7 +6,7 @@ import warnings
 import numpy as np
 import pytest
 import torvik
-from conftest import CLOSING_LOOP, run_cli
+from conftest import CLOSING_LOOP, MIXED_STOCK, run_cli
 
 
 def cli_error(path):
@@ -87,6 +87,10 @@ def test_stock_reads_from_the_segments_and_applies_to_the_whole_wire():
     assert (run.first, run.count, run.material.name) == (0, 311, "Beta III")
     assert run.cross_section.b_mm == pytest.approx(0.5588)
     assert len(torvik.materials()) == 5 and len(torvik.cross_sections()) == 8
+    mixed = torvik.Design.load(MIXED_STOCK)
+    assert mixed.material is None and mixed.cross_section is None
+    assert [(r.first, r.count, r.material.name) for r in mixed.stock_runs()] == [(0, 2, "Stainless Steel"),
+                                                                               (2, 3, "Other"), (5, 1, "Nitinol")]
 
 
 def test_bad_arguments_raise_input_errors_and_change_nothing():

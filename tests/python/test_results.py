@@ -8,7 +8,7 @@ from concurrent.futures import ThreadPoolExecutor
 import numpy as np
 import pytest
 import torvik
-from conftest import (CLOSING_LOOP, DEFAULT_LOOP, SOURCE, V_BEND, assert_same_as_csv_cell, assert_same_as_json, cli_csv,
+from conftest import (CLOSING_LOOP, DEFAULT_LOOP, MIXED_STOCK, SOURCE, V_BEND, assert_same_as_csv_cell, assert_same_as_json, cli_csv,
                       cli_json)
 
 # (design, segment size, keyword arguments of activate(), the same as torvik-activate's options)
@@ -22,6 +22,7 @@ RUNS = [
     (V_BEND, 0.25, {"target": "slot", "sliding": True}, ["--target", "sliding"]),
     (V_BEND, 0.25, {}, []),  # overstrained in the fixed slot
     (DEFAULT_LOOP, 0.25, {}, []),
+    (MIXED_STOCK, 0.25, {"target": "point"}, ["--target", "point"]),
 ]
 
 
@@ -41,9 +42,11 @@ def test_edited_design_equals_the_command_line_on_its_saved_file(tmp_path):
     d.cross_section = torvik.cross_sections()[4]
     saved = tmp_path / "moved.tvk"
     d.save(saved)
-    theirs = cli_json(saved, "--material", "TMA", "--cross-section", "0.016 x 0.022")
+    theirs = cli_json(saved)  # in the stock the file keeps
     assert_same_as_json(d.activate().as_dict(), theirs)
-    assert (theirs["modulus"], theirs["cross_section"]) == (d.material.modulus, d.cross_section.name)
+    assert (theirs["material"], theirs["cross_section"]) == ("TMA", "0.016 x 0.022")
+    back = torvik.Design.load(saved)
+    assert (back.material, back.cross_section) == (d.material, d.cross_section)
 
 
 def test_curve_columns_equal_the_command_lines_csv():
