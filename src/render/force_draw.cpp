@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "geometry/force_moment.h"
+#include "render/drawable.h"
 #include "render/shapes.h"
 #include "render/view_settings.h"
 
@@ -25,9 +26,10 @@ TPen ForcePen(TColor aColor) {
 }  // namespace
 
 void TForceMoment::Draw(TCanvas& aCanvas, const TViewSettings& aView) const {
-    // The anchor must fit: a point of application far outside any drawing
-    // surface is an error for the caller.
-    const TPoint P{RoundToInt32(origin->x * 100.0), RoundToInt32(origin->y * 100.0)};
+    // A point of application far outside any drawing surface (the end of a
+    // wildly overstrained sliding wire) anchors the arrows at the edge of
+    // the drawable range, where no one sees them, rather than failing.
+    const TPoint P = DrawablePoint(TPointReal(origin->x * 100.0, origin->y * 100.0));
     const bool onBrackets = (aView.ViewFlags & ViewBracketForcesBit) != 0;
 
     if (aView.ViewFlags & ViewForcesBit) {

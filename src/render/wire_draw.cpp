@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "render/drawable.h"
 #include "render/strain_color.h"
 #include "render/view_settings.h"
 #include "wire/wire.h"
@@ -14,8 +15,6 @@ namespace torvik {
 namespace {
 
 constexpr int ThinPenWidth = 10;  // 0.1 mm
-
-TPoint Logical(double x, double y) { return TPoint{RoundToInt32(x), RoundToInt32(y)}; }
 
 }  // namespace
 
@@ -29,10 +28,7 @@ void TWireSeg::Draw(TCanvas& aCanvas, const TViewSettings& aView, double aStrain
         aCanvas.pen.style = TPenStyle::Solid;
         aCanvas.pen.width = ThinPenWidth;
         aCanvas.pen.color = aView.ViewStrain ? StrainColor(std::fabs(dAngle), aStrainRange) : colors::Black;
-        const TPoint a = Logical(P.x, P.y);
-        const TPoint b = Logical(Q.x, Q.y);
-        aCanvas.MoveTo(a.X, a.Y);
-        aCanvas.LineTo(b.X, b.Y);
+        DrawLine(aCanvas, P, Q);
         return;
     }
 
@@ -48,20 +44,19 @@ void TWireSeg::Draw(TCanvas& aCanvas, const TViewSettings& aView, double aStrain
     aCanvas.brush.color = aView.ViewStrain ? StrainColor(std::fabs(dAngle), aStrainRange) : colors::White;
     aCanvas.brush.style = TBrushStyle::Solid;
     // A segment of zero length has no direction, so no band; it leaves the
-    // pen as a drawn one would, for the markers drawn after it.
-    if (L > 0.0) {
+    // pen as a drawn one would, for the markers drawn after it. A band
+    // reaching beyond the drawable range is drawn as far as it goes.
+    if (L > 0.0 && std::isfinite(L)) {
         const double nx = dy / L * h, ny = -dx / L * h;
-        const TPoint A = Logical(P.x + nx, P.y + ny);
-        const TPoint B = Logical(P.x - nx, P.y - ny);
-        const TPoint C = Logical(Q.x + nx, Q.y + ny);
-        const TPoint D = Logical(Q.x - nx, Q.y - ny);
-        aCanvas.Polygon({A, C, D, B});
+        const TPointReal A(P.x + nx, P.y + ny);
+        const TPointReal B(P.x - nx, P.y - ny);
+        const TPointReal C(Q.x + nx, Q.y + ny);
+        const TPointReal D(Q.x - nx, Q.y - ny);
+        DrawPolygon(aCanvas, {A, C, D, B});
         aCanvas.pen.style = TPenStyle::Solid;
         aCanvas.pen.color = colors::Black;
-        aCanvas.MoveTo(A.X, A.Y);
-        aCanvas.LineTo(C.X, C.Y);
-        aCanvas.MoveTo(B.X, B.Y);
-        aCanvas.LineTo(D.X, D.Y);
+        DrawLine(aCanvas, A, C);
+        DrawLine(aCanvas, B, D);
     }
     aCanvas.pen.style = TPenStyle::Solid;
     aCanvas.pen.color = colors::Black;

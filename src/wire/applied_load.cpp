@@ -1,6 +1,10 @@
 #include "wire/applied_load.h"
 
+#include <cmath>
+#include <stdexcept>
 #include <vector>
+
+#include "render/drawable.h"
 
 namespace torvik {
 
@@ -34,6 +38,17 @@ void RestorePose(TWire& aWire, const std::vector<TSegmentPose>& aPose) {
     }
 }
 
+// Whether every node of the wire lies within the drawable range: a load that
+// bends the wire farther is no load anyone can mean.
+bool WithinDrawing(const TWire& aWire) {
+    constexpr double limit = DrawableLimit / 100;  // mm
+    for (const TWireSeg& s : aWire.Segments()) {
+        const TPointReal c = s.Corner();
+        if (!(std::abs(c.x) <= limit && std::abs(c.y) <= limit)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM, const std::function<void()>& aAccept) {
@@ -51,6 +66,7 @@ void ApplyLoad(TDesign& aDesign, double aX, double aY, double aM, const std::fun
             aDesign.CurrentWire->Unload();  // at rest, stiffness or not
         else
             aDesign.DeformUnderLoad();  // where the load acts: the bracket, or the slot after sliding
+        if (!WithinDrawing(*aDesign.CurrentWire)) throw std::range_error("it bends the wire far beyond any drawing");
         if (aAccept) aAccept();
     } catch (...) {
         right.x = oldRight.x;

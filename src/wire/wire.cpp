@@ -4,6 +4,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "render/drawable.h"
+
 namespace torvik {
 
 TWire::TWire(double aSegmentSize, const TWireStock& aStock) : Stock(aStock) {
@@ -171,7 +173,13 @@ TRect TWire::BoundsRect() const {
         minY = std::min(minY, s.origin->y);
         maxY = std::max(maxY, s.origin->y);
     }
-    return TRect{RoundToInt32(minX), RoundToInt32(maxY), RoundToInt32(maxX), RoundToInt32(minY)};
+    // A wire overstrained far beyond reason is bounded by the drawable range,
+    // so that a Best Fit of it shows what can be shown rather than failing.
+    const auto mm = [](double v) {
+        constexpr double limit = DrawableLimit / 100;
+        return RoundToInt32(std::isnan(v) ? 0.0 : std::clamp(v, -limit, limit));
+    };
+    return TRect{mm(minX), mm(maxY), mm(maxX), mm(minY)};
 }
 
 }  // namespace torvik

@@ -91,7 +91,8 @@ public:
     // Index of the first node whose marker contains (ax, ay), or -1.
     int SegmentPosition(int ax, int ay) const;
     bool Contains(int ax, int ay) const;
-    // Extent of the segment start points in whole mm; Top is the larger y.
+    // Extent of the segment start points in whole mm, within the drawable
+    // range (render/drawable.h); Top is the larger y.
     TRect BoundsRect() const;
 
     // Undo and redo; aUndoLevels is a TUndoLevel index.

@@ -1,4 +1,4 @@
-// Protects the activation run in the window: automatic stop, pausing under a modal box, stopping before the design is replaced.
+// Protects the activation run in the window: automatic stop, pausing under a modal box, stopping before the design is replaced, and an overstrain far beyond the drawing reported as such.
 #include "gui_fixture.h"
 #include "wire/design_file.h"
 
@@ -89,6 +89,39 @@ TEST_F(TRunTest, ActivationErrorIsReported) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(errors[0].text == "Error in activation!" || errors[0].text == "Excessive activation detected!")
         << errors[0].text.toStdString();
+}
+
+TEST_F(TRunTest, AnOverstrainFarBeyondTheDrawingStopsWithItsMessageAndZoomsAfterwards) {
+    // Ten straight segments bent at the clamp by 999 radians, and one segment
+    // 10 m long, tilted by a thousandth of a radian, with the bracket near
+    // its far end: either run flings the wire end billions of logical units
+    // away. The same segment lying straight cannot move its end along itself
+    // at all: that run fails, and says so.
+    QString tenSegments = "[Wire]\nSegments=9\nFirst Bend=999\n";
+    for (int i = 1; i <= 9; ++i) tenSegments += QString("Seg %1=0, 5\n").arg(i);
+    const QString longSegment = "[Wire]\nSegments=1\n%1Seg 1=0, 200000\n[Right Bracket]\nX=199999\n";
+    const std::pair<QString, const char*> designs[] = {
+        {tenSegments, "Excessive activation detected!"},
+        {longSegment.arg("First Bend=0.001\n"), "Excessive activation detected!"},
+        {longSegment.arg(""), "Error in activation!"},
+    };
+    TMainForm& form = Start();
+    for (const auto& [design, message] : designs) {
+        const QString file = Path("overstrain.tvk");
+        WriteText(file, design);
+        FDialogs->shown.clear();
+        FDialogs->openNames.push_back(file);
+        Trigger("ActionFileOpen");
+        ASSERT_TRUE(FDialogs->Of("error").empty()) << design.toStdString();
+        Trigger("ActionRun");
+        ASSERT_TRUE(ProcessUntil([&] { return !form.Running(); }));
+        const auto errors = FDialogs->Of("error");
+        ASSERT_EQ(errors.size(), 1u) << design.toStdString();
+        EXPECT_EQ(errors[0].text, message) << design.toStdString();
+        // Every zoom draws the wire again, without a word.
+        for (const char* zoom : {"MenuViewZoomIn", "MenuViewZoomOut", "MenuViewBestFit", "MenuViewFitAll"}) Trigger(zoom);
+        EXPECT_EQ(FDialogs->Of("error").size(), 1u) << design.toStdString() << FDialogs->Of("error").back().text.toStdString();
+    }
 }
 
 }  // namespace

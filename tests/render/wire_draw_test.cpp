@@ -1,9 +1,10 @@
-// Protects how the wire draws: strain range, thin lines, thick bands, node markers and their outline width.
+// Protects how the wire draws: strain range, thin lines, thick bands, node markers and their outline width, and segments far beyond any drawing surface.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
+#include "render/drawable.h"
 #include "render/recording_canvas.h"
 #include "render/strain_color.h"
 #include "render/view_settings.h"
@@ -116,6 +117,33 @@ TEST_F(WireDraw, ZeroLengthSegmentDrawsNoBandButLeavesTheEdgePen) {
     wire.Draw(canvas, view);
     EXPECT_EQ(canvas.count(TOpKind::Polygon), 2u);
     EXPECT_EQ(canvas.count(TOpKind::Line), 4u);
+}
+
+TEST_F(WireDraw, ASegmentFarBeyondAnySurfaceIsDrawnInItsDirectionUpToTheDrawableEdge) {
+    // An overstrained wire: its second segment ends some 2e11 logical units
+    // to the left, a little upwards; the third starts out there and runs
+    // wholly outside.
+    Build(1);
+    wire.AddSeg(2e9, 0);
+    wire.AddSeg(1.0, 0);
+    wire.BendSeg(0, Pi - 1e-4);
+    const TPointReal far = wire.Segment(1).Corner();
+    ASSERT_LT(far.x * 100, -1.9e11);
+
+    for (const bool thick : {false, true}) {
+        view.DrawThickness = thick;
+        canvas.clear();
+        EXPECT_NO_THROW(wire.Draw(canvas, view)) << thick;
+        const auto lines = canvas.ofKind(TOpKind::Line);
+        ASSERT_EQ(lines.size(), thick ? 4u : 2u) << thick;
+        // The line leaves the segment's start in its own direction and stops
+        // at the edge of the drawable range.
+        const TRecordedOp& out = lines[thick ? 2 : 1];
+        const TPoint from = out.points[0], to = out.points[1];
+        EXPECT_EQ(to.X, -static_cast<int>(DrawableLimit)) << thick;
+        EXPECT_NEAR(std::atan2(to.Y - from.Y, to.X - from.X), Pi - 1e-4, 1e-6) << thick;
+        EXPECT_EQ(canvas.count(TOpKind::Polygon), thick ? 2u : 0u);
+    }
 }
 
 TEST_F(WireDraw, NodeMarkersOnlyWhenShownAndNotRunningWithTheSegmentPenWidth) {
