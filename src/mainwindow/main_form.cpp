@@ -221,7 +221,7 @@ int TMainForm::ExecDialog(QDialog& aDialog) {
 }
 
 void TMainForm::RecordUndo() {
-    FDesign->CurrentWire->KeepState(FSettings.UndoLevels);
+    FDesign->KeepState(FSettings.UndoLevels);
     UpdateActionsAndMenus();
 }
 

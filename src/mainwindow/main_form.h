@@ -86,7 +86,8 @@ public:
     void RefreshMarkers();
     // Enables Undo, Redo, Run and Stop and checks Show/Hide Image.
     void UpdateActionsAndMenus();
-    // Offers to save a changed wire; whether the caller may discard it.
+    // Offers to save a changed design (its wire or a bracket moved or
+    // turned); whether the caller may discard it.
     bool AskAndSave();
     // Opens a design named from outside the program (command line, a drop,
     // the recent designs) as File > Open does once its dialog has named the
@@ -107,8 +108,9 @@ public:
     void ApplySettings();
 
     // For the command groups, tools and dialogs.
-    // Records one undo state of the wire (at the chosen undo level) and
-    // enables Undo and Redo accordingly; called right before a wire edit.
+    // Records one undo state of the design, the wire and both brackets (at
+    // the chosen undo level), and enables Undo and Redo accordingly; called
+    // right before a change of the wire or of a bracket.
     void RecordUndo();
     // Selects a node; the caller keeps it within 0 .. segment count - 1.
     void SetSelectedNode(int aNode) { FSelectedNode = aNode; }

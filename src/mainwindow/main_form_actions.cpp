@@ -182,22 +182,13 @@ void TMainForm::ConnectActions() {
     }
 }
 
-namespace {
-// Undo or Redo, when there is anything to restore; whether it ran.
-bool Restore(TWire& aWire, bool aUndo) {
-    if ((aUndo ? aWire.UndoCount() : aWire.RedoCount()) == 0) return false;
-    aUndo ? aWire.Undo() : aWire.Redo();
-    return true;
-}
-}  // namespace
-
 void TMainForm::ActionUndoExecute() { ActionRestoreExecute(true); }
 void TMainForm::ActionRedoExecute() { ActionRestoreExecute(false); }
 
 void TMainForm::ActionRestoreExecute(bool aUndo) {
-    TWire& wire = *FDesign->CurrentWire;
-    if (!Restore(wire, aUndo)) return;
-    FSelectedNode = std::min(FSelectedNode, wire.Count() - 1);
+    // The wire and both brackets as they were.
+    if (!(aUndo ? FDesign->Undo() : FDesign->Redo())) return;
+    FSelectedNode = std::min(FSelectedNode, FDesign->CurrentWire->Count() - 1);
     UpdateActionsAndMenus();
     RefreshMarkers();
 }

@@ -33,8 +33,8 @@ void TMainForm::SetCaption() {
 }
 
 bool TMainForm::AskAndSave() {
-    // Only changes of the wire itself count.
-    if (!FDesign->CurrentWire->dirty) return true;
+    // A changed wire, or a bracket moved or turned.
+    if (!FDesign->Changed()) return true;
     switch (AskBox("Confirm", "Wire has changed. Save current wire?")) {
         case TAnswer::Yes:
             // Go on only when the wire was really saved: a cancelled or failed
@@ -165,6 +165,7 @@ bool TMainForm::WriteDesign(const TFileName& aFileName) {
     try {
         TBusyCursor busy;
         ::torvik::SaveDesign(aFileName.Native(), *FDesign);
+        FDesign->BracketsDirty = false;
         return true;
     } catch (const std::exception& e) {
         ErrorBox(ErrorText(e));

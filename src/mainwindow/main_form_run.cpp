@@ -27,9 +27,8 @@ constexpr int PausedPollInterval = 50;  // ms
 
 void TMainForm::UpdateActionsAndMenus() {
     if (FImageCommands) Action("ActionViewImage")->setChecked(FImageCommands->Placement().Visible());
-    const TWire& wire = *FDesign->CurrentWire;
-    Action("ActionUndo")->setEnabled(wire.UndoCount() > 0);
-    Action("ActionRedo")->setEnabled(wire.RedoCount() > 0);
+    Action("ActionUndo")->setEnabled(FDesign->UndoCount() > 0);
+    Action("ActionRedo")->setEnabled(FDesign->RedoCount() > 0);
     Action("ActionRun")->setEnabled(!FRunning);
     Action("ActionStopRun")->setEnabled(FRunning);
 }

@@ -26,6 +26,8 @@ void TOptionsCommand::MenuEditOptionsClick() {
     if (result == QDialog::Accepted) FOptions->TakeBack();
     FOptions->Detach();
     if (result != QDialog::Accepted) return;
+    // The brackets' half of the history follows the wire's to the new level.
+    FForm.Design().UndoLevelChanged(settings.UndoLevels);
     // Segments added from now on get a material and cross-section chosen
     // anew; an OK that leaves them keeps the stock of the open design's wire.
     if (settings.Stock != chosen) FForm.Design().CurrentWire->Stock = settings.Stock;

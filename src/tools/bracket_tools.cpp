@@ -27,20 +27,30 @@ void DrawGhost(TToolContext& aContext, const TBracket& aBracket) {
 void TBracketGestureTool::Begin() {
     FDragMoved = false;
     FGhostShown = false;
+    FRecorded = false;
 }
 
-template <typename TChange>
-void TBracketGestureTool::Change(TBracket& aBracket, TChange aChange) {
+void TBracketGestureTool::Place(TBracket& aBracket, const TPointReal& aOrigin, double aDirection) {
     if (FGhostShown) DrawGhost(FContext, aBracket);  // erases the last one
-    // A sliding wire's load acts where its end sits in the slot. Before the
-    // bracket first moves, it is taken to the bracket's point as the same
-    // load (its moment re-taken there), so that from then on it goes with
-    // the bracket as any load does.
-    TDesign& design = FContext.Design();
-    if (&aBracket == &design.RightBracket && !design.LoadAtBracket())
-        design.RightForce = LoadMovedTo(design.RightForce, design.RightBracket.Origin());
-    aChange();
-    Follow(aBracket);
+    const bool moves = *aBracket.Origin() != aOrigin;
+    const bool turns = NormalizeAngle(aDirection) != aBracket.Direction();
+    if (moves || turns) {
+        TDesign& design = FContext.Design();
+        if (!FRecorded) {
+            FContext.RecordUndo();
+            FRecorded = true;
+        }
+        design.BracketsDirty = true;
+        // A sliding wire's load acts where its end sits in the slot. Before
+        // the bracket first moves, it is taken to the bracket's point as the
+        // same load (its moment re-taken there), so that from then on it
+        // goes with the bracket as any load does.
+        if (&aBracket == &design.RightBracket && !design.LoadAtBracket())
+            design.RightForce = LoadMovedTo(design.RightForce, design.RightBracket.Origin());
+        if (moves) aBracket.SetOrigin(MakePoint(aOrigin.x, aOrigin.y));
+        if (turns) aBracket.SetDirection(aDirection);
+        Follow(aBracket);
+    }
     DrawGhost(FContext, aBracket);
     FGhostShown = true;
     FDragMoved = true;
@@ -96,7 +106,7 @@ void TBracketMoveTool::MouseMove(TShiftState, int X, int Y) {
         X = SnapToStep(X, FContext.SnapStep());
         Y = SnapToStep(Y, FContext.SnapStep());
     }
-    Change(*bracket, [&] { bracket->SetOrigin(MakePoint(X / 100.0, Y / 100.0)); });
+    Place(*bracket, TPointReal(X / 100.0, Y / 100.0), bracket->Direction());
     FContext.SetStatus(" x: " + FContext.FormatNumber(X / 100.0, "0.00") + "  y: " +
                        FContext.FormatNumber(Y / 100.0, "0.00"));
 }
@@ -118,12 +128,11 @@ void TBracketRotateTool::MouseMove(TShiftState, int X, int Y) {
     const TPointReal to(X / 100.0, Y / 100.0);
     const TPointReal& centre = *bracket->Origin();
     const double swept = AngleBetween(from, centre, to, centre);
-    Change(*bracket, [&] {
-        bracket->SetDirection(bracket->Direction() + swept);
-        // With snapping a move that sweeps less than half a degree is rounded
-        // away.
-        if (FContext.SnapGrid()) bracket->SetDirection(SnapToDegree(bracket->Direction()));
-    });
+    double direction = NormalizeAngle(bracket->Direction() + swept);
+    // With snapping a move that sweeps less than half a degree is rounded
+    // away.
+    if (FContext.SnapGrid()) direction = NormalizeAngle(SnapToDegree(direction));
+    Place(*bracket, centre, direction);
     FContext.SetStatus(" angulation: " + FContext.FormatNumber(ToDegrees(bracket->Direction()), "0.00"));
     FPressPoint = TPoint{X, Y};
 }

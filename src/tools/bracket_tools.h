@@ -7,8 +7,10 @@
 // A dotted not-xor ghost follows the gesture over the shown picture; the
 // picture is composed afresh at the release. The wire start and the force
 // at the bracket follow its origin point on every move, so that nothing
-// ever refers to a point the bracket has given up. Bracket changes are not
-// recorded for undo and do not mark the wire changed.
+// ever refers to a point the bracket has given up. A gesture that moves or
+// turns the bracket is one step of the design's history, recorded before
+// its first change, and marks the design changed; one that changes nothing
+// (a click, a turn rounded away) records nothing.
 
 #include "geometry/point.h"
 #include "tools/tool.h"
@@ -36,14 +38,16 @@ protected:
 
     // A gesture begins: nothing moved, no ghost shown yet.
     void Begin();
-    // Changes the bracket with aChange between erasing the last ghost and
-    // drawing the new one, and lets the wire and the forces follow.
-    template <typename TChange>
-    void Change(TBracket& aBracket, TChange aChange);
+    // Puts the bracket at aOrigin (mm), turned to aDirection, between
+    // erasing the last ghost and drawing the new one, and lets the wire and
+    // the forces follow. The first real change of the gesture records the
+    // design's state for undo before it is made.
+    void Place(TBracket& aBracket, const TPointReal& aOrigin, double aDirection);
 
     bool FDragging = false;
     bool FDragMoved = false;
     bool FGhostShown = false;
+    bool FRecorded = false;
 };
 
 class TBracketMoveTool : public TBracketGestureTool {

@@ -90,7 +90,8 @@ public:
     // the current tool.
     virtual void SelectBracketMode(int aMode) = 0;
 
-    // Records one undo state of the wire; called right before a wire edit.
+    // Records one undo state of the design (the wire and both brackets);
+    // called right before a change of the wire or of a bracket.
     virtual void RecordUndo() = 0;
     // Rebuilds the bracket markers and redraws.
     virtual void RefreshMarkers() = 0;

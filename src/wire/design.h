@@ -12,6 +12,7 @@
 
 #include "geometry/force_moment.h"
 #include "wire/bracket.h"
+#include "wire/design_history.h"
 #include "wire/design_template.h"
 #include "wire/wire.h"
 
@@ -44,6 +45,36 @@ struct TDesign {
     bool LoadAtBracket() const { return RightForce.origin == RightBracket.Origin(); }
     // Deforms the wire under RightForce at its point of application.
     void DeformUnderLoad();
+
+    // A bracket was moved or turned since the design was last read or saved.
+    bool BracketsDirty = false;
+    // The design changed since it was last read or saved: its wire or a
+    // bracket. This is what the question before discarding it asks about.
+    bool Changed() const { return CurrentWire->dirty || BracketsDirty; }
+
+    // The design's edit history (design_history.cpp). A step holds the wire
+    // (in the wire's own undo list, so its counts are the wire's) and where
+    // both brackets were. KeepState records one at the undo level (a
+    // TUndoLevel index) right before a change of the wire or of a bracket;
+    // Undo and Redo restore the wire as the wire's own Undo and Redo do and
+    // put the brackets back where they were, carrying the wire's start and
+    // the loads at them along; false when there is nothing to restore.
+    // Neither changes the dirty flags, the loads or the settings.
+    void KeepState(int aUndoLevels);
+    int UndoCount() const;
+    int RedoCount() const;
+    bool Undo();
+    bool Redo();
+    // Trims both histories to the level, as the wire's own does.
+    void UndoLevelChanged(int aUndoLevels);
+    TBracketHistory BracketHistory;
+
+    // Where both brackets are now, and putting them there.
+    TBracketsPlace BracketsPlace() const;
+    void PlaceBrackets(const TBracketsPlace& aPlace);
+
+private:
+    bool StepBack(bool aUndo);
 };
 
 // The same load acting at aPoint (which it shares): the force unchanged, the

@@ -5,6 +5,7 @@
 // is cut, deforms as a whole under a load, keeps its own undo history, and
 // reads and writes its section of a design file.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,11 @@ public:
     void Undo();
     void Redo();
     void UndoLevelChanged(int aUndoLevels);
+    // Every recorded state has a number of its own, never given twice by
+    // this wire: the newest state of each list (0 when it is empty), so that
+    // what a caller keeps beside a state can follow it through undo and redo.
+    std::uint64_t NewestUndoId() const { return FUndoList.empty() ? 0 : FUndoList.back().id; }
+    std::uint64_t NewestRedoId() const { return FRedoList.empty() ? 0 : FRedoList.back().id; }
 
     // Design file section "Wire". Reading appends the stored segments; the
     // indices of missing segment keys go to aMissing when given.
@@ -128,9 +134,12 @@ private:
         TWireMaterial material;
         TWireSize size;
     };
-    using TState = std::vector<TSegState>;
+    struct TState {
+        std::uint64_t id = 0;
+        std::vector<TSegState> segments;
+    };
 
-    void KeepStateToList(std::vector<TState>& theList) const;
+    void KeepStateToList(std::vector<TState>& theList);
     void Restore(TState& aState);
     // Records the current state in aTo and restores the newest of aFrom;
     // nothing when aFrom is empty.
@@ -139,6 +148,7 @@ private:
     std::vector<TWireSeg> FSegments;
     std::vector<TState> FUndoList;
     std::vector<TState> FRedoList;
+    std::uint64_t FLastStateId = 0;
 };
 
 // The limit of the undo-level index: 0 for none, -1 for no limit.

@@ -16,11 +16,12 @@ int UndoLimit(int aUndoLevels) {
     }
 }
 
-void TWire::KeepStateToList(std::vector<TState>& theList) const {
+void TWire::KeepStateToList(std::vector<TState>& theList) {
     TState state;
-    state.reserve(FSegments.size());
+    state.id = ++FLastStateId;
+    state.segments.reserve(FSegments.size());
     for (const TWireSeg& s : FSegments)
-        state.push_back(TSegState{*s.origin, s.length, s.angle, s.direction, s.material, s.size});
+        state.segments.push_back(TSegState{*s.origin, s.length, s.angle, s.direction, s.material, s.size});
     theList.push_back(std::move(state));
 }
 
@@ -36,9 +37,9 @@ void TWire::Restore(TState& aState) {
     // points of their own.
     TPointRef first = FSegments.front().origin;
     std::vector<TWireSeg> segments;
-    segments.reserve(aState.size());
-    for (std::size_t i = 0; i < aState.size(); ++i) {
-        const TSegState& c = aState[i];
+    segments.reserve(aState.segments.size());
+    for (std::size_t i = 0; i < aState.segments.size(); ++i) {
+        const TSegState& c = aState.segments[i];
         TPointRef org = i == 0 ? first : MakePoint(c.origin.x, c.origin.y);
         segments.emplace_back(std::move(org), c.length, c.angle, c.direction, TWireStock{c.material, c.size});
     }

@@ -1,4 +1,4 @@
-// Protects the whole way from New to a saved, activated T-loop made with the mouse tools alone: pencil, spool, cutter and plier, the right bracket dragged and turned with snapping, the run, the file and the undo history.
+// Protects the whole way from New to a saved, activated T-loop made with the mouse tools alone: pencil, spool, cutter and plier, the right bracket dragged and turned with snapping (each one undo step), the run, the file and the undo history.
 #include <QToolButton>
 
 #include "display_mouse.h"
@@ -76,21 +76,26 @@ TEST_F(TTLoopTest, FromNewWithTheToolsToASavedActivatedLoopAndBackThroughItsHist
     ASSERT_TRUE(FDialogs->Of("error").empty());
 
     // The right bracket 1 mm to the right, snapped to whole millimetres ...
+    // (each bracket gesture one step of the history, the wire unchanged)
     Trigger("ActionToolBracket");
-    Press(TPoint{2000, 1000});
-    Move(TPoint{2060, 1010}, Qt::LeftButton);
-    Move(TPoint{2104, 1003}, Qt::LeftButton);
-    Release(TPoint{2104, 1003});
+    Step([&] {
+        Press(TPoint{2000, 1000});
+        Move(TPoint{2060, 1010}, Qt::LeftButton);
+        Move(TPoint{2104, 1003}, Qt::LeftButton);
+        Release(TPoint{2104, 1003});
+    });
     EXPECT_EQ(*d.RightBracket.Origin(), TPointReal(21, 10));
     EXPECT_EQ(Status(), " x: " + FormatLocal(21, "0.00") + "  y: " + FormatLocal(10, "0.00"));
     // ... and, after a click on it, turned by a few whole degrees clockwise
     // about its centre; a click anywhere returns to moving.
     Click(TPoint{2100, 1000});
     ASSERT_EQ(form.CurrentTool(), ToolRotate);
-    Press(TPoint{2100, 1200});
-    Move(TPoint{2096, 1200}, Qt::LeftButton);
-    Move(TPoint{2092, 1200}, Qt::LeftButton);
-    Release(TPoint{2092, 1200});
+    Step([&] {
+        Press(TPoint{2100, 1200});
+        Move(TPoint{2096, 1200}, Qt::LeftButton);
+        Move(TPoint{2092, 1200}, Qt::LeftButton);
+        Release(TPoint{2092, 1200});
+    });
     const double degrees = ToDegrees(d.RightBracket.Direction());
     EXPECT_EQ(degrees, std::round(degrees));
     EXPECT_GE(degrees, 1);
@@ -98,8 +103,8 @@ TEST_F(TTLoopTest, FromNewWithTheToolsToASavedActivatedLoopAndBackThroughItsHist
     EXPECT_EQ(Status(), " angulation: " + FormatLocal(degrees, "0.00"));
     Click(TPoint{5000, 5000});
     EXPECT_EQ(form.CurrentTool(), ToolBracket);
-    // The bracket is not part of the wire's history.
-    EXPECT_EQ(Wire().UndoCount(), undos);
+    EXPECT_EQ(Wire().UndoCount(), undos + 2);
+    EXPECT_EQ(WireShape(Wire()), built);
     EXPECT_EQ(d.RightForce.origin.get(), d.RightBracket.Origin().get());
 
     // The run opens the loop until the end sits in the turned slot.
@@ -116,10 +121,13 @@ TEST_F(TTLoopTest, FromNewWithTheToolsToASavedActivatedLoopAndBackThroughItsHist
     Trigger("MenuFileSaveAs");
     ASSERT_TRUE(QFile::exists(Path("t-loop.tvk")));
 
-    // Undo steps back through every tool press to the one-segment wire, Redo
-    // forward to the loop as built.
+    // Undo steps back through every tool press and bracket gesture to the
+    // one-segment wire and the brackets of a new design, Redo forward to the
+    // loop as built, in the turned bracket.
     ASSERT_EQ(FStates.front().size(), 1u);
     ExpectUndoAndRedoThrough(FStates);
+    EXPECT_EQ(*d.RightBracket.Origin(), TPointReal(21, 10));
+    EXPECT_EQ(ToDegrees(d.RightBracket.Direction()), degrees);
 
     // Reopened: the same wire and brackets, as far as the file keeps them.
     Trigger("ActionFileNew");

@@ -55,8 +55,10 @@ TEST_F(TToolsTest, BracketDragRotateAndModeClicks) {
     const QImage released = form.DisplayImage().copy();
     form.DrawDisplay();
     EXPECT_EQ(form.DisplayImage(), released);
-    // Bracket moves are no wire changes.
-    EXPECT_FALSE(form.Action("ActionUndo")->isEnabled());
+    // A bracket move is a change of the design, not of the wire, and a step
+    // of its history.
+    EXPECT_TRUE(form.Action("ActionUndo")->isEnabled());
+    EXPECT_TRUE(d.Changed());
     EXPECT_FALSE(d.CurrentWire->dirty);
 
     // With the 0.25 mm step.
@@ -83,9 +85,10 @@ TEST_F(TToolsTest, BracketDragRotateAndModeClicks) {
     Click(TPoint{5000, 5000});
     EXPECT_EQ(form.CurrentTool(), ToolBracket);
     EXPECT_TRUE(Shows(TCursorId::Default));
-    // New starts in move mode again.
+    // New (the moved brackets not saved) starts in move mode again.
     Click(TPoint{2000, 1000});
     ASSERT_EQ(form.CurrentTool(), ToolRotate);
+    FDialogs->answers.push_back(TAnswer::No);
     Trigger("ActionFileNew");
     EXPECT_EQ(form.CurrentTool(), ToolBracket);
     EXPECT_EQ(form.Action("ActionToolBracket")->data().toInt(), 0);

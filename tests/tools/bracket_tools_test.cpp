@@ -1,5 +1,6 @@
 // Protects the bracket tool: picking, snapped dragging with its ghost and read-out, the click that switches
-// between moving and rotating, snapped rotation, and the wire and forces staying on the bracket's point.
+// between moving and rotating, snapped rotation, the wire and forces staying on the bracket's point, and one undo
+// step per gesture that changes a bracket.
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -89,17 +90,24 @@ TEST(BracketMoveToolTest, SnappedDragFollowsTheMouseWithGhostAndReadout) {
     tool.MouseMove(NoKeys, 1234, 567);
     EXPECT_EQ(*ctx.design.LeftBracket.Origin(), TPointReal(12.34, 5.67));
 
-    // The release draws the design afresh with fresh markers, records no
-    // undo state and leaves the wire unchanged as far as saving goes.
+    // The release draws the design afresh with fresh markers. The whole
+    // drag was one step of the design's history, recorded before its first
+    // move, and the design (not the wire) has changed.
     tool.MouseUp(TMouseButton::Left, NoKeys, 1234, 567);
     EXPECT_FALSE(tool.Dragging());
     EXPECT_EQ(ctx.redraws, 2);
     ASSERT_EQ(ctx.bracketMarkers.size(), 6u);
     EXPECT_EQ(ctx.bracketMarkers[0].origin, ctx.design.LeftBracket.Corners()[0].AsTPoint());
     EXPECT_TRUE(ctx.bracketModes.empty());
-    EXPECT_EQ(ctx.undoStates, 0);
-    EXPECT_EQ(ctx.Wire().UndoCount(), 0);
+    EXPECT_EQ(ctx.undoStates, 1);
+    EXPECT_TRUE(ctx.design.BracketsDirty);
     EXPECT_FALSE(ctx.Wire().dirty);
+    ASSERT_TRUE(ctx.design.Undo());
+    EXPECT_EQ(*ctx.design.LeftBracket.Origin(), TPointReal(10, 10));
+    ExpectAttached(ctx.design);
+    ASSERT_TRUE(ctx.design.Redo());
+    EXPECT_EQ(*ctx.design.LeftBracket.Origin(), TPointReal(12.34, 5.67));
+    EXPECT_EQ(*ctx.design.CurrentWire->Origin(), TPointReal(12.34, 5.67));
     ExpectAttached(ctx.design);
     // A redraw after the release shows no ghost.
     TRecordingCanvas canvas;
@@ -210,6 +218,9 @@ TEST(BracketRotateToolTest, ClicksSwitchModesAndSnappedTurns) {
                         static_cast<int>(RoundHalfEven((centre.y + 5 * std::sin(a)) * 100)));
         EXPECT_NEAR(ToDegrees(left.Direction()), 270, 1e-9) << "move " << i;
     }
+    // The turn was one step of the history, recorded before it was made;
+    // the moves that changed nothing recorded nothing.
+    EXPECT_EQ(ctx.undoStates, 1);
     // Without snapping a turn by 30.5 degrees stays as swept.
     ctx.snapGrid = false;
     tools.MouseDown(TMouseButton::Left, NoKeys, 1500, 1000);
@@ -222,7 +233,8 @@ TEST(BracketRotateToolTest, ClicksSwitchModesAndSnappedTurns) {
     EXPECT_EQ(ctx.bracketMarkers[0].origin, left.Corners()[0].AsTPoint());
     EXPECT_NEAR(ctx.design.CurrentWire->Direction(), left.Direction() - Pi, 1e-12);
     ExpectAttached(ctx.design);
-    EXPECT_EQ(ctx.undoStates, 0);
+    EXPECT_EQ(ctx.undoStates, 2);
+    EXPECT_TRUE(ctx.design.BracketsDirty);
     EXPECT_FALSE(ctx.Wire().dirty);
 
     // A click anywhere switches back to moving.

@@ -39,7 +39,7 @@ TEST(ToolSetTest, SelectsDispatchesAndCancels) {
     const TPointReal c = ctx.Wire().Corner();
     tools.MouseDown(TMouseButton::Right, NoKeys, static_cast<int>(c.x * 100), static_cast<int>(c.y * 100));
     EXPECT_NEAR(ToDegrees(ctx.Wire().Segment(0).angle), 10, 1e-12);
-    EXPECT_EQ(ctx.undoStates, 1);
+    EXPECT_EQ(ctx.undoStates, 2);  // the bracket's move and the bend
 }
 
 TEST(ZoomToolTest, BandAndClicks) {

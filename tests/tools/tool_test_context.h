@@ -59,7 +59,7 @@ public:
     }
     void RecordUndo() override {
         ++undoStates;
-        design.CurrentWire->KeepState(UndoUnlimited);
+        design.KeepState(UndoUnlimited);
     }
     void RefreshMarkers() override {
         ++refreshes;
