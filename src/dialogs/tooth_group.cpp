@@ -6,6 +6,7 @@
 
 #include "dialogs/radio_group.h"
 #include "qt/locale_numbers.h"
+#include "settings/settings.h"
 
 namespace torvik {
 
@@ -42,8 +43,10 @@ void TToothGroup::Load(const TToothSettings& aTooth) {
 
 void TToothGroup::TakeBack(TToothSettings& aTooth) const {
     double v = 0;
-    aTooth.Distance =
-        TryReadLocal(FDistance->text(), v) && v > 0 && v <= MaxResistanceDistance ? v : DistanceFallback;
+    if (!TryReadLocal(FDistance->text(), v))
+        aTooth.Distance = DistanceFallback;
+    else if (ResistanceDistanceRange.Contains(v))
+        aTooth.Distance = v;
     aTooth.Roots = FRoots->ItemIndex() == 1 ? TRootSide::Down : TRootSide::Up;
 }
 

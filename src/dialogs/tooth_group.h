@@ -19,10 +19,13 @@ public:
     explicit TToothGroup(QWidget* aParent = nullptr);
 
     void Load(const TToothSettings& aTooth);
-    // A distance that does not read, or is not above 0 and at most
-    // MaxResistanceDistance, gives 10 mm silently, as the dialog's other
-    // numbers give their fallbacks.
+    // A distance that does not read gives 10 mm silently, as the dialog's
+    // other numbers give their fallbacks; one that reads but lies outside
+    // ResistanceDistanceRange (which the options dialog refuses on OK)
+    // leaves the distance as it was.
     void TakeBack(TToothSettings& aTooth) const;
+    // The distance field, for the options dialog's range check.
+    QLineEdit* DistanceField() const { return FDistance; }
 
 private:
     QLineEdit* FDistance;

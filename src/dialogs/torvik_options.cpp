@@ -1,5 +1,7 @@
 #include "dialogs/torvik_options.h"
 
+#include <optional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -107,6 +110,16 @@ void SetIndexIfValid(QComboBox* aList, int aIndex) {
 double ReadOr(const QLineEdit* aEdit, double aFallback) {
     double v = 0.0;
     return TryReadLocal(aEdit->text(), v) ? v : aFallback;
+}
+
+// The number of aEdit for a setting kept in aRange: aFallback when the text
+// does not read, none when the number lies outside the range (OK refuses it,
+// so the setting stays as it was).
+std::optional<double> ReadSetting(const QLineEdit* aEdit, double aFallback, const TSettingRange& aRange) {
+    double v = 0.0;
+    if (!TryReadLocal(aEdit->text(), v)) return aFallback;
+    if (!aRange.Contains(v)) return std::nullopt;
+    return v;
 }
 
 // The same for a table field, whose value must also lie in the range the
@@ -380,15 +393,18 @@ void TTorvikOptions::TakeBack() {
 
     s.View.StrainAutoRange = FAutoRange->isChecked();
     s.View.ViewStrain = FViewStrain->isChecked();
-    s.View.StrainMaxRange = ToRadians(ReadOr(FFixedRange, FixedRangeFallback));
+    if (const auto range = ReadSetting(FFixedRange, FixedRangeFallback, StrainMaxRangeRange))
+        s.View.StrainMaxRange = ToRadians(*range);
 
     int& flags = s.View.ViewFlags;
     flags = FViewM->isChecked() ? (flags | ViewMomentsBit) : (flags & ~ViewMomentsBit);
     flags = FViewF->isChecked() ? (flags | ViewForcesBit) : (flags & ~ViewForcesBit);
     flags = FForcesOn->ItemIndex() > 0 ? (flags | ViewBracketForcesBit) : (flags & ~ViewBracketForcesBit);
 
-    s.Activation.ToleranceDistance = ReadOr(FTolDist, TolDistFallback);
-    s.Activation.ToleranceAngle = ToRadians(ReadOr(FTolAngle, TolAngleFallback));
+    if (const auto distance = ReadSetting(FTolDist, TolDistFallback, ToleranceDistanceRange))
+        s.Activation.ToleranceDistance = *distance;
+    if (const auto angle = ReadSetting(FTolAngle, TolAngleFallback, ToleranceAngleRange))
+        s.Activation.ToleranceAngle = ToRadians(*angle);
     s.Activation.AutoStop = FAutoStop->isChecked();
     s.Activation.RefineLoads = FRefineLoads->isChecked();
     const int target = FWireInBracket->ItemIndex();
@@ -400,6 +416,54 @@ void TTorvikOptions::TakeBack() {
 
     const int size = FSegSizeGroup->ItemIndex();
     if (size >= 0) s.SegmentSize = SegmentSizes[size];
+}
+
+std::vector<TTorvikOptions::TRangeField> TTorvikOptions::RangeFields(bool aWireOnly) const {
+    // In the order of the pages; the table fields only where they can be
+    // typed into ("Other").
+    std::vector<TRangeField> fields;
+    const char* tenths = "tenths of a mm";
+    if (FModulus->isEnabled()) fields.push_back({FModulus, "Modulus E", ModulusRange, "N/mm\u00b2", false});
+    if (FCrossA->isEnabled())
+        fields.push_back({FCrossA, "The first cross-section dimension", CrossDimensionRange, tenths, false});
+    if (FCrossB->isEnabled())
+        fields.push_back({FCrossB, "The second cross-section dimension", CrossDimensionRange, tenths, true});
+    if (aWireOnly) return fields;
+    fields.push_back({FTolDist, "Tolerance distance", ToleranceDistanceRange, "mm", false});
+    fields.push_back({FTolAngle, "Tolerance angle", ToleranceAngleRange, "degrees", false});
+    fields.push_back({FToothGroup->DistanceField(), "Centre of resistance distance", ResistanceDistanceRange, "mm",
+                      false});
+    fields.push_back({FFixedRange, "Max strain range", StrainMaxRangeRange, "degrees", false});
+    return fields;
+}
+
+bool TTorvikOptions::CheckRanges(bool aWireOnly) {
+    for (const TRangeField& f : RangeFields(aWireOnly)) {
+        double v = 0.0;
+        // Text that does not read takes its fallback silently.
+        if (!TryReadLocal(f.edit->text(), v)) continue;
+        if (f.range.Contains(v) || (f.zeroAllowed && v == 0.0)) continue;
+        const QString text = QString::fromUtf8(f.zeroAllowed ? "%1 must be 0 for a round wire, or between %2 and %3 %4."
+                                                              : "%1 must be between %2 and %3 %4.")
+                                 .arg(QString::fromUtf8(f.name), FormatLocal(f.range.Min, "0.####"),
+                                      FormatLocal(f.range.Max, "0.####"), QString::fromUtf8(f.unit));
+        for (int i = 0; i < FPageControl1->count(); ++i)
+            if (FPageControl1->widget(i)->isAncestorOf(f.edit)) FPageControl1->setCurrentIndex(i);
+        if (FShowError)
+            FShowError(text);
+        else
+            QMessageBox::critical(this, QStringLiteral("Torvik"), text);
+        // The field to correct, its text selected, once the message is gone.
+        f.edit->setFocus(Qt::OtherFocusReason);
+        f.edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
+void TTorvikOptions::accept() {
+    if (!CheckRanges(false)) return;
+    TTorvikDialog::accept();
 }
 
 void TTorvikOptions::Detach() {
@@ -457,6 +521,9 @@ void TTorvikOptions::CrossBChange() {
 
 void TTorvikOptions::ApplyWireButClick() {
     if (!FSettings || !FWire) return;
+    // A typed modulus or dimension that no wire can have is refused before
+    // anything changes.
+    if (!CheckRanges(true)) return;
     if (FZeroForce) FZeroForce();
     const int material = FWMaterial->currentIndex();
     const int section = FWCrossSect->currentIndex();

@@ -6,6 +6,7 @@
 // once, while the dialog is open, and stay when it is cancelled.
 
 #include <functional>
+#include <vector>
 
 #include "dialogs/torvik_dialog.h"
 #include "settings/settings.h"
@@ -39,6 +40,8 @@ public:
     // through this. The wire and the segments added to it from then on take
     // the chosen stock.
     void SetRecordUndo(std::function<void()> aRecordUndo) { FRecordUndo = std::move(aRecordUndo); }
+    // The message of a refused OK or "&Apply to Wire" is shown through this.
+    void SetShowError(std::function<void(const QString&)> aShowError) { FShowError = std::move(aShowError); }
 
     // Fills every control from aSettings and shows the current material and
     // cross-section (entry 0 of a table whose names hold none of them).
@@ -47,8 +50,15 @@ public:
     void Load(TSettings& aSettings, TWire* aWire);
     // On OK: the values go back into the loaded settings, and the wire trims
     // its undo history to the chosen level. A number that does not read
-    // gives its fallback silently: 0.1 mm, 1 degree, 2 degrees.
+    // gives its fallback silently: 0.1 mm, 1 degree, 2 degrees. One that
+    // reads but lies outside its range (which OK refuses) leaves its
+    // setting as it was.
     void TakeBack();
+    // OK: while a typed number reads but lies outside the range its setting
+    // keeps, OK is refused with one message that names the field and the
+    // range, the field gets the focus, and the dialog stays open with
+    // nothing changed. Text that does not read passes (its fallback).
+    void accept() override;
     // Forgets the settings and the wire given to Load.
     void Detach();
 
@@ -66,6 +76,21 @@ signals:
     void wireApplied();
 
 private:
+    // A typed number with the range of its setting.
+    struct TRangeField {
+        QLineEdit* edit;
+        const char* name;
+        TSettingRange range;
+        const char* unit;
+        bool zeroAllowed;  // a round wire's second dimension
+    };
+    // The fields that OK (or, with aWireOnly, "&Apply to Wire") takes a
+    // typed number from: the enabled table fields, and for OK the others.
+    std::vector<TRangeField> RangeFields(bool aWireOnly) const;
+    // Refuses the first of them whose number reads but lies outside its
+    // range: shows the message, focuses it; whether all were in range.
+    bool CheckRanges(bool aWireOnly);
+
     QWidget* CreateGeneralPage();
     QWidget* CreateWirePage();
     QWidget* CreateCalculationPage();
@@ -75,6 +100,7 @@ private:
     TWire* FWire = nullptr;
     std::function<void()> FZeroForce;
     std::function<void()> FRecordUndo;
+    std::function<void(const QString&)> FShowError;
 
     QTabWidget* FPageControl1;
     // General

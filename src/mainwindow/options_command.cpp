@@ -13,6 +13,7 @@ TOptionsCommand::TOptionsCommand(TMainForm& aForm)
     setObjectName("OptionsCommand");
     FOptions->SetZeroForce([&aForm] { ZeroForce(aForm); });
     FOptions->SetRecordUndo([&aForm] { aForm.RecordUndo(); });
+    FOptions->SetShowError([&aForm](const QString& aText) { aForm.ErrorBox(aText); });
     connect(FOptions, &TTorvikOptions::wireApplied, &aForm, [&aForm] { aForm.DrawDisplay(); });
     connect(FOptions, &TTorvikDialog::helpRequested, &aForm, [&aForm](int aTopic) { aForm.ShowHelp(aTopic); });
     aForm.Bind("MenuEditOptions", [this] { MenuEditOptionsClick(); });

@@ -43,8 +43,7 @@ constexpr TRealKey ToleranceDistanceKey{Calculation, "Tolerance Distance", "0.1"
 constexpr TRealKey ToleranceAngleKey{Calculation, "Tolerance Angle", "1", 1.0, ToleranceAngleRange, "0.00"};
 constexpr TRealKey SegmentSizeKey{Wire, "Segment Size", "0.25", 0.25, SegmentSizeRange, "0.00"};
 constexpr TRealKey StrainMaxRangeKey{View, "Strain Max Range", "2", 2.0, StrainMaxRangeRange, "0.0"};
-constexpr TRealKey ResistanceDistanceKey{Tooth, "Resistance Distance", "10", 10.0, {0.01, MaxResistanceDistance},
-                                         "0.00"};
+constexpr TRealKey ResistanceDistanceKey{Tooth, "Resistance Distance", "10", 10.0, ResistanceDistanceRange, "0.00"};
 
 // The value read with the file number format, or the default when it does
 // not read or lies outside the range.

@@ -36,6 +36,11 @@ constexpr TSettingRange ToleranceDistanceRange{0.0, 100.0};  // mm
 constexpr TSettingRange ToleranceAngleRange{0.0, 180.0};     // degrees
 constexpr TSettingRange SegmentSizeRange{0.01, 10.0};        // mm, kept to two decimals
 constexpr TSettingRange StrainMaxRangeRange{0.1, 180.0};     // degrees, kept to one decimal
+constexpr TSettingRange ResistanceDistanceRange{0.01, MaxResistanceDistance};  // mm, kept to two decimals
+// The user's own material and cross-section ("Other"); a round wire's
+// second dimension is exactly 0, outside this range.
+constexpr TSettingRange ModulusRange{MinModulus, MaxModulus};                     // N/mm^2
+constexpr TSettingRange CrossDimensionRange{MinCrossDimension, MaxCrossDimension};  // tenths of a mm
 // Segment sizes above this (mm) are taken as unreadable.
 constexpr double MaxSegmentSize = SegmentSizeRange.Max;
 // The window placement's left and top lie within +-WindowCoordinateLimit,

@@ -48,10 +48,10 @@ void SplitNamed(std::string_view text, std::string& name, std::string_view& rest
 
 }  // namespace
 
-bool ModulusInRange(double aModulus) { return aModulus >= 1 && aModulus <= 1e7; }
+bool ModulusInRange(double aModulus) { return aModulus >= MinModulus && aModulus <= MaxModulus; }
 
 bool CrossDimensionInRange(double aDimension, bool aSecond) {
-    return (aDimension >= 0.01 && aDimension <= 100) || (aSecond && aDimension == 0);
+    return (aDimension >= MinCrossDimension && aDimension <= MaxCrossDimension) || (aSecond && aDimension == 0);
 }
 
 TWireMaterial ParseMaterialText(std::string_view text) {

@@ -39,6 +39,10 @@ std::string CrossSectionText(const TWireSize& aSize);
 // or the drawing; they count as unreadable and take the fallbacks below.
 // The ranges hold whole numbers and three decimals at their ends, so any
 // value inside them is written as text that reads back inside them.
+constexpr double MinModulus = 1;
+constexpr double MaxModulus = 1e7;
+constexpr double MinCrossDimension = 0.01;
+constexpr double MaxCrossDimension = 100;
 constexpr double FallbackModulus = 100000;
 constexpr double FallbackCrossDimension = 4;
 bool ModulusInRange(double aModulus);

@@ -1,9 +1,10 @@
-// Protects the Options command in the window: OK takes every value back with the check marks and status panels following, Cancel keeps only the table edits and Apply to Wire, and those reach the settings file.
+// Protects the Options command in the window: OK takes every value back with the check marks and status panels following, Cancel keeps only the table edits and Apply to Wire, and those reach the settings file; a typed number out of its range is refused.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -144,6 +145,86 @@ TEST_F(TOptionsCommandTest, AClearedModulusOfOtherReachesTheSettingsFileAfterCan
     ASSERT_TRUE(ini.Load(FPaths.SettingsFilePath));
     EXPECT_EQ(ini.ReadString("Wire", "Material 4", ""), "Other, 100000");
     FForm.reset();
+}
+
+TEST_F(TOptionsCommandTest, ANumberOutOfItsRangeIsRefusedWithItsFieldAndRangeAndUnreadableTextFallsBack) {
+    TLocaleScope locale(TLocaleScope::Comma());
+    TMainForm& form = Start();
+    FDialogs->openNames.push_back(WriteLoop("options.tvk"));
+    Trigger("ActionFileOpen");
+    ApplyLoad(form.Design(), 20, 10, 5);
+    const TSettings before = form.Settings();
+
+    // 150 mm: OK is refused with one message in the user's format, the
+    // field has the focus on its page, and nothing changed; a corrected
+    // value then goes through.
+    Script([&](QDialog& d) {
+        QSignalSpy accepted(&d, &QDialog::accepted);
+        Get<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+        Get<QCheckBox>(d, "ViewGrid")->setChecked(false);
+        Get<QLineEdit>(d, "TolDist")->setText("150");
+        QTest::mouseClick(Get<QPushButton>(d, "OKBtn"), Qt::LeftButton);
+        EXPECT_EQ(accepted.count(), 0);
+        EXPECT_EQ(d.focusWidget(), Get<QLineEdit>(d, "TolDist"));
+        EXPECT_EQ(Get<QTabWidget>(d, "PageControl1")->currentIndex(), 2);
+        EXPECT_EQ(form.Settings().Activation.ToleranceDistance, before.Activation.ToleranceDistance);
+        EXPECT_TRUE(form.Settings().ShowGrid);
+        Get<QLineEdit>(d, "TolDist")->setText("0,05");
+        QTest::mouseClick(Get<QPushButton>(d, "OKBtn"), Qt::LeftButton);
+        EXPECT_EQ(accepted.count(), 1);
+        return d.result();
+    });
+    Trigger("MenuEditOptions");
+    auto errors = FDialogs->Of("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text, "Tolerance distance must be between 0 and 100 mm.");
+    EXPECT_EQ(form.Settings().Activation.ToleranceDistance, 0.05);
+    EXPECT_FALSE(form.Settings().ShowGrid);
+
+    // The other typed numbers likewise, each naming its own range.
+    const std::pair<const char*, const char*> refused[] = {
+        {"TolAngle", "Tolerance angle must be between 0 and 180 degrees."},
+        {"CRDistance", "Centre of resistance distance must be between 0,01 and 100 mm."},
+        {"FixedRange", "Max strain range must be between 0,1 and 180 degrees."},
+    };
+    for (const auto& [field, message] : refused) {
+        Script([field = field](QDialog& d) {
+            Get<QLineEdit>(d, field)->setText("-1");
+            QTest::mouseClick(Get<QPushButton>(d, "OKBtn"), Qt::LeftButton);
+            EXPECT_EQ(d.focusWidget(), Get<QLineEdit>(d, field)) << field;
+            return int(QDialog::Rejected);
+        });
+        Trigger("MenuEditOptions");
+        errors = FDialogs->Of("error");
+        EXPECT_EQ(errors.back().text, message) << field;
+    }
+    EXPECT_EQ(form.Settings().Tooth.Distance, before.Tooth.Distance);
+
+    // Apply to Wire refuses a side of "Other" that no wire can have before it
+    // zeroes the load or touches the wire.
+    Script([&](QDialog& d) {
+        Get<QComboBox>(d, "WCrossSect")->setCurrentIndex(7);
+        Get<QLineEdit>(d, "CrossA")->setText("500");
+        QTest::mouseClick(Get<QPushButton>(d, "ApplyWireBut"), Qt::LeftButton);
+        EXPECT_EQ(d.focusWidget(), Get<QLineEdit>(d, "CrossA"));
+        return int(QDialog::Rejected);
+    });
+    Trigger("MenuEditOptions");
+    EXPECT_EQ(FDialogs->Of("error").back().text,
+              "The first cross-section dimension must be between 0,01 and 100 tenths of a mm.");
+    EXPECT_EQ(form.Design().RightForce.x, 20);
+    EXPECT_EQ(form.Design().CurrentWire->Segment(3).size, before.Stock.Size);
+
+    // Text that does not read as a number still takes its fallback silently.
+    const std::size_t shown = FDialogs->Of("error").size();
+    Script([&](QDialog& d) {
+        Get<QLineEdit>(d, "TolDist")->setText("abc");
+        QTest::mouseClick(Get<QPushButton>(d, "OKBtn"), Qt::LeftButton);
+        return d.result();
+    });
+    Trigger("MenuEditOptions");
+    EXPECT_EQ(FDialogs->Of("error").size(), shown);
+    EXPECT_EQ(form.Settings().Activation.ToleranceDistance, 0.1);
 }
 
 TEST_F(TOptionsCommandTest, PagesAskForTheirHelpTopics) {

@@ -101,7 +101,9 @@ TEST_F(TResistanceTest, TheOptionsToothGroupReadsAndWritesTheSettings) {
     EXPECT_EQ(form.Settings().Tooth.Distance, 7.5);
     EXPECT_EQ(form.Settings().Tooth.Roots, TRootSide::Down);
 
-    // Cancel changes nothing; a distance that does not read gives 10 mm.
+    // Cancel changes nothing; a distance that does not read gives 10 mm, and
+    // one out of range is refused (OK, had it been let through, would keep
+    // the distance).
     FDialogs->dialogScripts.push_back([](QDialog& d) {
         d.findChild<QLineEdit*>("CRDistance")->setText("3");
         return int(QDialog::Rejected);
@@ -109,13 +111,14 @@ TEST_F(TResistanceTest, TheOptionsToothGroupReadsAndWritesTheSettings) {
     Trigger("MenuEditOptions");
     EXPECT_EQ(form.Settings().Tooth.Distance, 7.5);
     for (const char* bad : {"abc", "0", "-2", "7.5", "1000"}) {
+        const bool reads = std::string(bad) != "abc" && std::string(bad) != "7.5";
         form.Settings().Tooth.Distance = 7.5;
         FDialogs->dialogScripts.push_back([bad](QDialog& d) {
             d.findChild<QLineEdit*>("CRDistance")->setText(bad);
             return int(QDialog::Accepted);
         });
         Trigger("MenuEditOptions");
-        EXPECT_EQ(form.Settings().Tooth.Distance, 10) << bad;
+        EXPECT_EQ(form.Settings().Tooth.Distance, reads ? 7.5 : 10) << bad;
         EXPECT_EQ(form.Settings().Tooth.Roots, TRootSide::Down);
     }
 
