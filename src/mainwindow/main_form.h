@@ -205,8 +205,9 @@ private:
     void PanelDisplayResize();
 
     // Display (main_form_display.cpp).
-    // The force read-out panels, sized to their texts.
-    void DrawStatusForces();
+    // The force read-out panels, sized to their texts; grey with a tooltip
+    // that says so when aStale.
+    void DrawStatusForces(bool aStale);
     void MenuEditCopyClick();
 
     // Tools (main_form_tools.cpp; the tools themselves in tool_dispatch.cpp

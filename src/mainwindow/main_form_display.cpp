@@ -17,6 +17,7 @@
 
 #include "mainwindow/display_widget.h"
 #include "mainwindow/force_readout.h"
+#include "mainwindow/stale_loads.h"
 #include "mainwindow/image_commands.h"
 #include "mainwindow/resistance_readout.h"
 #include "mainwindow/main_form.h"
@@ -25,6 +26,7 @@
 #include "qt/design_picture.h"
 #include "qt/qt_canvas.h"
 #include "render/scene.h"
+#include "wire/loads_check.h"
 
 namespace torvik {
 
@@ -47,11 +49,15 @@ TViewSettings TMainForm::CurrentViewSettings() const {
     TViewSettings view = FSettings.View;
     view.Running = FRunning;
     view.SelectedNode = FSelectedNode;
+    // While a run goes on its loads are on their way; once idle, loads that
+    // no longer hold the wire in the bracket are marked.
+    view.LoadsStale = !FRunning && !LoadsMeetBracket(*FDesign, FSettings.Activation);
     return view;
 }
 
 void TMainForm::DrawDisplay() {
     if (!FDisplay || !FDesign || !FTools) return;
+    const TViewSettings view = CurrentViewSettings();
     QImage& image = FDisplay->Image();
     image.fill(Qt::white);
     {
@@ -61,9 +67,8 @@ void TMainForm::DrawDisplay() {
         canvas.SetMapping(FMapping);
         if (FImageCommands)
             FImageCommands->DrawImageLayer(canvas, FMapping.VisibleRect(), FTools->CurrentTool() == ToolImage);
-        DrawDesignLayers(canvas, PictureScene(&FTools->BracketMarkers()),
-                         CurrentViewSettings(),
-                         FSettings.ShowGrid, FSettings.GridDensity, true);
+        DrawDesignLayers(canvas, PictureScene(&FTools->BracketMarkers()), view, FSettings.ShowGrid,
+                         FSettings.GridDensity, true);
         // A ghost or zoom band being dragged stays on the image until the
         // tool erases it.
         FTools->DrawGesture(canvas);
@@ -72,13 +77,13 @@ void TMainForm::DrawDisplay() {
     // the redraw of Stop shows the final ones. The wire's stock follows
     // every edit, open, undo and Apply to Wire, all of which redraw.
     if (!FRunning) {
-        DrawStatusForces();
+        DrawStatusForces(view.LoadsStale);
         FPanelStock->Show(*FDesign->CurrentWire);
     }
     FDisplay->update();
 }
 
-void TMainForm::DrawStatusForces() {
+void TMainForm::DrawStatusForces(bool aStale) {
     const QFontMetrics metrics = fontMetrics();
     QString left = ForceReadoutText(FDesign->LeftForce);
     QString right = ForceReadoutText(FDesign->RightForce);
@@ -97,6 +102,7 @@ void TMainForm::DrawStatusForces() {
         panel->setMinimumWidth(1);
         panel->setMaximumWidth(width);
         panel->setText(text);
+        ShowLoadsStale(*panel, aStale);
     }
 }
 

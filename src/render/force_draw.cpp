@@ -1,5 +1,6 @@
 // How a force-moment draws itself: a blue arrow for the force and a red
-// three-quarter circle for the moment, anchored at its point of application.
+// three-quarter circle for the moment, anchored at its point of application;
+// both grey while the loads are stale.
 
 #include <cstdint>
 
@@ -46,7 +47,7 @@ void TForceMoment::Draw(TCanvas& aCanvas, const TViewSettings& aView) const {
         // A tip whose head would not fit either is drawn as an arrow of zero
         // length, so an absurd force never makes the picture fail.
         if (!arrow.Fits()) arrow.corner = P;
-        arrow.pen = ForcePen(colors::Blue);
+        arrow.pen = ForcePen(aView.LoadsStale ? colors::Grey : colors::Blue);
         arrow.Draw(aCanvas);
     }
 
@@ -59,7 +60,7 @@ void TForceMoment::Draw(TCanvas& aCanvas, const TViewSettings& aView) const {
         if (!TryRoundToInt32(v, r)) r = 0;
         moment.corner = TPoint{r, r};
         if (!moment.Fits()) moment.corner = TPoint{0, 0};
-        moment.pen = ForcePen(colors::Red);
+        moment.pen = ForcePen(aView.LoadsStale ? colors::Grey : colors::Red);
         moment.Draw(aCanvas);
     }
 }

@@ -23,6 +23,9 @@ struct TViewSettings {
     bool MarkersShown = false;
     bool Running = false;
     int SelectedNode = 0;
+    // The loads no longer hold the wire in the right bracket (a bracket
+    // moved, the wire edited): their arrows are drawn grey.
+    bool LoadsStale = false;
 };
 
 }  // namespace torvik

@@ -48,6 +48,18 @@ TPointReal SlotFoot(const TDesign& aDesign) {
     return TPointReal(t.x + along * std::cos(b), t.y + along * std::sin(b));
 }
 
+bool TargetMet(const TDesign& aDesign, const TActivationSettings& aSettings) {
+    const double dang = EndAngle(aDesign);
+    if (SlidingTarget(aSettings))
+        return std::abs(EndOffsetAcross(aDesign)) <= aSettings.ToleranceDistance && dang <= aSettings.ToleranceAngle;
+    const double dist = EndDistance(aDesign);
+    switch (aSettings.TargetMode) {
+        case TargetPoint: return dist <= aSettings.ToleranceDistance;
+        case TargetAngle: return dang <= aSettings.ToleranceAngle;
+        default: return dist <= aSettings.ToleranceDistance && dang <= aSettings.ToleranceAngle;
+    }
+}
+
 namespace {
 
 // Deforms the wire under the current load again after a failed step; if even
@@ -131,21 +143,7 @@ TIterationResult TActivationRun::Iterate(TDesign& aDesign, const TActivationSett
         return result;
     }
 
-    if (aSettings.AutoStop) {
-        const double dang = EndAngle(aDesign);
-        bool met = false;
-        if (sliding) {
-            met = std::abs(EndOffsetAcross(aDesign)) <= aSettings.ToleranceDistance && dang <= aSettings.ToleranceAngle;
-        } else {
-            const double dist = EndDistance(aDesign);
-            switch (aSettings.TargetMode) {
-                case TargetPoint: met = dist <= aSettings.ToleranceDistance; break;
-                case TargetAngle: met = dang <= aSettings.ToleranceAngle; break;
-                default: met = dist <= aSettings.ToleranceDistance && dang <= aSettings.ToleranceAngle; break;
-            }
-        }
-        if (met) result.stop = TStopReason::Tolerance;
-    }
+    if (aSettings.AutoStop && TargetMet(aDesign, aSettings)) result.stop = TStopReason::Tolerance;
     if (wire.MaxStrain() > MaxElasticStrain) {
         result.stop = TStopReason::Overstrain;
         result.message = OverstrainMessage;

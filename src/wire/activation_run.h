@@ -80,6 +80,10 @@ double EndOffsetAlong(const TDesign& aDesign);
 // The foot of the wire end on the line of the right bracket's slot: where a
 // sliding wire takes its load.
 TPointReal SlotFoot(const TDesign& aDesign);
+// Whether the wire end, as it lies, meets the target the settings select
+// within their tolerances: the test of a run's automatic stop (AutoStop
+// itself is not read).
+bool TargetMet(const TDesign& aDesign, const TActivationSettings& aSettings);
 
 class TActivationRun {
 public:

@@ -130,6 +130,19 @@ void TWire::Deform(const TPointReal& Target, double Fx, double Fy, double Mom) {
     }
 }
 
+TWire::TEnd TWire::EndUnderLoad(const TPointReal& Target, double Fx, double Fy, double Mom) const {
+    // The same chain as Deform, each segment starting where the one before
+    // would end, in its end direction.
+    TPointReal origin = *FSegments.front().origin;
+    double direction = FSegments.front().direction;
+    for (const TWireSeg& seg : FSegments) {
+        const TWireSeg::TResponse r = seg.Response(origin, direction, Target, Fx, Fy, Mom);
+        origin = r.corner;
+        direction = NormalizeAngle(direction + seg.angle + r.dAngle);
+    }
+    return TEnd{origin, direction};
+}
+
 void TWire::Unload() {
     for (TWireSeg& s : FSegments) s.dAngle = s.deflection = 0;
     Rebuild();

@@ -83,6 +83,13 @@ public:
     // (Fx, Fy, Mom) acting at Target. Allocates nothing. Throws
     // TArithmeticError when a segment's deformation is not finite.
     void Deform(const TPointReal& Target, double Fx, double Fy, double Mom);
+    // Where the end would lie and which way it would point if Deform were
+    // called now with this load; changes nothing. Throws as Deform does.
+    struct TEnd {
+        TPointReal corner;
+        double direction;
+    };
+    TEnd EndUnderLoad(const TPointReal& Target, double Fx, double Fy, double Mom) const;
     // Returns every segment to zero deformation and rebuilds.
     void Unload();
 

@@ -33,14 +33,15 @@ double TWireSeg::MomentInertia() const {
     return a * a * a * b / 10000.0 / 12.0;
 }
 
-TPointReal TWireSeg::DeformToCorner(const TPointReal& Target, double Fx, double Fy, double Mom) {
+TWireSeg::TResponse TWireSeg::Response(const TPointReal& aOrigin, double aDirection, const TPointReal& Target,
+                                       double Fx, double Fy, double Mom) const {
     const double ei = Stiffness();
-    const double c = std::cos(direction);
-    const double s = std::sin(direction);
+    const double c = std::cos(aDirection);
+    const double s = std::sin(aDirection);
     // The far end with the previous deflection: the segment's own previous
     // deformation is part of the lever arm.
-    const double cx = origin->x + length * c - deflection * s;
-    const double cy = origin->y + length * s + deflection * c;
+    const double cx = aOrigin.x + length * c - deflection * s;
+    const double cy = aOrigin.y + length * s + deflection * c;
     const double M = (Target.y - cy) * Fx + (cx - Target.x) * Fy - Mom;
     const double P = Fx * s - Fy * c;
     const double l = CheckedDivide(length, ei);  // a zero stiffness fails here
@@ -48,9 +49,15 @@ TPointReal TWireSeg::DeformToCorner(const TPointReal& Target, double Fx, double 
     const double l3 = l2 * length * (2.0 / 3.0);
     const double newAngle = CheckFinite(-l * M - l2 * P);
     const double newDeflection = CheckFinite(-l2 * M - l3 * P);
-    dAngle = newAngle;
-    deflection = newDeflection;
-    return TPointReal(origin->x + length * c - deflection * s, origin->y + length * s + deflection * c);
+    return TResponse{newAngle, newDeflection,
+                     TPointReal(aOrigin.x + length * c - newDeflection * s, aOrigin.y + length * s + newDeflection * c)};
+}
+
+TPointReal TWireSeg::DeformToCorner(const TPointReal& Target, double Fx, double Fy, double Mom) {
+    const TResponse r = Response(*origin, direction, Target, Fx, Fy, Mom);
+    dAngle = r.dAngle;
+    deflection = r.deflection;
+    return r.corner;
 }
 
 bool TWireSeg::Contains(int ax, int ay) const {

@@ -39,6 +39,17 @@ public:
     void Deform(const TPointReal& Target, double Fx, double Fy, double Mom) { (void)DeformToCorner(Target, Fx, Fy, Mom); }
     // As Deform, returning the new far end.
     TPointReal DeformToCorner(const TPointReal& Target, double Fx, double Fy, double Mom);
+    // What Deform would make of the segment if it started at aOrigin in
+    // aDirection (its own deflection so far counted in the lever arm, as
+    // Deform counts it), without changing it: the elastic rotation, the
+    // deflection and the far end. Throws as Deform does.
+    struct TResponse {
+        double dAngle;
+        double deflection;
+        TPointReal corner;
+    };
+    TResponse Response(const TPointReal& aOrigin, double aDirection, const TPointReal& Target, double Fx, double Fy,
+                       double Mom) const;
     // True when (ax, ay) lies within 10 units in x and y of the origin or of
     // the far end, both taken in millimetres.
     bool Contains(int ax, int ay) const;

@@ -1,4 +1,4 @@
-// Protects how force-moments draw: anchors, arrow tips and moment radii, the reaction sense, pens and absurd values.
+// Protects how force-moments draw: anchors, arrow tips and moment radii, the reaction sense, pens (grey for stale loads) and absurd values.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -33,6 +33,13 @@ TEST(ForceDraw, ArrowAndMomentFollowTheFlagsWithTheirPens) {
     EXPECT_EQ(arc.radius, 140);
     EXPECT_GT(arc.sweepAngle, 0);
     EXPECT_EQ(arc.pen, (TPen{colors::Red, 10, TPenStyle::Solid, TPenMode::Copy}));
+    // Loads that no longer meet the bracket: both grey, the same figures.
+    c.clear();
+    TViewSettings stale = Flags(ViewForcesBit | ViewMomentsBit);
+    stale.LoadsStale = true;
+    fm.Draw(c, stale);
+    ASSERT_EQ(c.count(TOpKind::Line), 6u);
+    for (const TRecordedOp& op : c.ops) EXPECT_EQ(op.pen.color, colors::Grey);
 
     c.clear();
     fm.Draw(c, Flags(ViewMomentsBit));
