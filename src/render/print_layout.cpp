@@ -12,13 +12,19 @@ namespace torvik {
 
 namespace {
 
+// What a page field far beyond any paper gives, rather than a bare range
+// error: the user typed it, so the message says which values are wrong.
+const char* const TooLargeForPaper = "The margins and the graphic size do not fit on any paper.";
+
 // Centimetres to printer pixels at aDpi; an empty field counts as 0.
 int CmToPixels(const std::optional<double>& aCm, int aDpi) {
-    return RoundToInt32(aCm.value_or(0.0) * aDpi / 2.54);
+    std::int32_t pixels = 0;
+    if (!TryRoundToInt32(aCm.value_or(0.0) * aDpi / 2.54, pixels)) throw std::range_error(TooLargeForPaper);
+    return pixels;
 }
 
 int Checked(std::int64_t aValue) {
-    if (aValue < INT32_MIN || aValue > INT32_MAX) throw std::range_error("Range check error");
+    if (aValue < INT32_MIN || aValue > INT32_MAX) throw std::range_error(TooLargeForPaper);
     return static_cast<int>(aValue);
 }
 

@@ -62,7 +62,8 @@ int PixelsPer100Mm(int aDpi);
 
 // The page of aMeasures laid out by aFields. A margin that is empty counts as
 // 0; a graphic size that is empty stretches to the right or bottom limit.
-// Throws std::range_error when a value does not fit a 32-bit integer.
+// Throws std::range_error ("The margins and the graphic size do not fit on
+// any paper.") when a value does not fit a 32-bit integer.
 TPrintLayout ComputePrintLayout(const TPrintMeasures& aMeasures, const TPrintFields& aFields);
 
 // One line of the force-value block, at (x, y) in printer pixels.

@@ -93,18 +93,29 @@ TEST(PrintLayout, MarginsAndGraphicSize) {
     EXPECT_EQ(ComputePrintLayout(Printer300(), fields).left, 50);
 }
 
-TEST(PrintLayout, AbsurdFieldsAreRangeErrors) {
+TEST(PrintLayout, AbsurdFieldsAreRangeErrorsThatSayWhy) {
+    const auto expectRefused = [](const TPrintFields& aFields) {
+        try {
+            ComputePrintLayout(Printer300(), aFields);
+            ADD_FAILURE() << "laid out";
+        } catch (const std::range_error& e) {
+            EXPECT_STREQ(e.what(), "The margins and the graphic size do not fit on any paper.");
+        }
+    };
     TPrintFields fields;
     fields.width = 1e12;
-    EXPECT_THROW(ComputePrintLayout(Printer300(), fields), std::range_error);
+    expectRefused(fields);
     fields = TPrintFields();
     fields.top = -1e12;
-    EXPECT_THROW(ComputePrintLayout(Printer300(), fields), std::range_error);
+    expectRefused(fields);
+    fields = TPrintFields();
+    fields.right = 1e9;  // as typed into the dialog
+    expectRefused(fields);
     // Large but representable: the clip's right edge would overflow.
     fields = TPrintFields();
     fields.left = 1.5e7;
     fields.width = 1.5e7;
-    EXPECT_THROW(ComputePrintLayout(Printer300(), fields), std::range_error);
+    expectRefused(fields);
 }
 
 TEST(PrintLayout, ForceValueBlock) {
