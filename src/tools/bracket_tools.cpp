@@ -1,5 +1,7 @@
 #include "tools/bracket_tools.h"
 
+#include <algorithm>
+
 #include "tools/snapping.h"
 #include "wire/design.h"
 
@@ -106,7 +108,11 @@ void TBracketMoveTool::MouseMove(TShiftState, int X, int Y) {
         X = SnapToStep(X, FContext.SnapStep());
         Y = SnapToStep(Y, FContext.SnapStep());
     }
-    Place(*bracket, TPointReal(X / 100.0, Y / 100.0), bracket->Direction());
+    // A design file holds a bracket within MaxFilePosition of the origin;
+    // dragged farther (the mouse held beyond the window's edge), it stops
+    // there, so that every design saved can be opened again.
+    const auto within = [](double aMm) { return std::clamp(aMm, -MaxFilePosition, MaxFilePosition); };
+    Place(*bracket, TPointReal(within(X / 100.0), within(Y / 100.0)), bracket->Direction());
     FContext.SetStatus(" x: " + FContext.FormatNumber(X / 100.0, "0.00") + "  y: " +
                        FContext.FormatNumber(Y / 100.0, "0.00"));
 }

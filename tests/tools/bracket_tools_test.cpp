@@ -161,6 +161,17 @@ TEST(BracketMoveToolTest, ASlidingWiresLoadIsTakenToTheBracketAsTheSameLoadBefor
     }
 }
 
+TEST(BracketMoveToolTest, ADragFarBeyondTheWindowStopsWhereADesignFileCanStillHoldTheBracket) {
+    TTestToolContext ctx;
+    ctx.snapGrid = false;
+    TBracketMoveTool tool(ctx);
+    tool.MouseDown(TMouseButton::Left, NoKeys, 2000, 1000);
+    tool.MouseMove(NoKeys, 2000000000, -2000000000);
+    tool.MouseUp(TMouseButton::Left, NoKeys, 2000000000, -2000000000);
+    EXPECT_EQ(*ctx.design.RightBracket.Origin(), TPointReal(MaxFilePosition, -MaxFilePosition));
+    ExpectAttached(ctx.design);
+}
+
 TEST(BracketMoveToolTest, PickingDeselectingAndOverlap) {
     TTestToolContext ctx;
     TBracketMoveTool tool(ctx);
