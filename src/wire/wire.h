@@ -146,7 +146,7 @@ private:
         std::vector<TSegState> segments;
     };
 
-    void KeepStateToList(std::vector<TState>& theList);
+    void KeepStateToList(std::vector<TState>& theList) const;
     void Restore(TState& aState);
     // Records the current state in aTo and restores the newest of aFrom;
     // nothing when aFrom is empty.
@@ -155,7 +155,7 @@ private:
     std::vector<TWireSeg> FSegments;
     std::vector<TState> FUndoList;
     std::vector<TState> FRedoList;
-    std::uint64_t FLastStateId = 0;
+    mutable std::uint64_t FLastStateId = 0;  // numbers the recorded states
 };
 
 // The limit of the undo-level index: 0 for none, -1 for no limit.

@@ -16,7 +16,7 @@ int UndoLimit(int aUndoLevels) {
     }
 }
 
-void TWire::KeepStateToList(std::vector<TState>& theList) {
+void TWire::KeepStateToList(std::vector<TState>& theList) const {
     TState state;
     state.id = ++FLastStateId;
     state.segments.reserve(FSegments.size());
