@@ -32,6 +32,13 @@ std::string Fixed(double v, int decimals) {
 
 std::string Fixed(std::optional<double> v, int decimals) { return v ? Fixed(*v, decimals) : "undefined"; }
 
+// A number and its unit ("0.4064 mm", "1.0000°"); "undefined" stands alone:
+// there is no quantity to give a unit to.
+std::string Measure(std::optional<double> v, int decimals, const char* aUnit) {
+    if (!v || !std::isfinite(*v)) return "undefined";
+    return Fixed(*v, decimals) + aUnit;
+}
+
 struct TField {
     std::string name;
     bool isText = false;
@@ -122,13 +129,13 @@ std::string JsonField(const TField& f) {
 // The wire's cross-section: its name, and its sides in mm beside it, so that
 // a name such as "0.016" (inches) is not taken for a size in mm.
 std::string CrossSectionInMm(const TWireSize& aSize) {
-    if (aSize.IsRound()) return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " mm round)";
-    return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Fixed(aSize.CrossB / 10, 4) + " mm)";
+    if (aSize.IsRound()) return aSize.Name + " (" + Measure(aSize.CrossA / 10, 4, " mm") + " round)";
+    return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Measure(aSize.CrossB / 10, 4, " mm") + ")";
 }
 
 // "Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)".
 std::string StockDetails(const TWireStock& aStock) {
-    return aStock.Material.Name + " (E " + Fixed(aStock.Material.Modulus, 0) + " N/mm²), " +
+    return aStock.Material.Name + " (E " + Measure(aStock.Material.Modulus, 0, " N/mm²") + "), " +
            CrossSectionInMm(aStock.Size);
 }
 
@@ -193,15 +200,16 @@ std::string JsonLoad(const TLoadReport& l, const std::optional<TResistanceLoad>&
 }
 
 std::string TextCentre(const char* title, const TResistanceLoad& c) {
-    return title + std::string("Mcr ") + Fixed(c.moment, 3) + " cN·mm, r " + Fixed(c.ratio, 3) + ", " +
+    return title + std::string("Mcr ") + Measure(c.moment, 3, " cN·mm") + ", r " + Fixed(c.ratio, 3) + ", " +
            MovementName(c.movement) + "\n";
 }
 
 std::string TextLoad(const char* title, const TLoadReport& l) {
     std::string s = title;
-    s += "force x " + Fixed(l.x, 3) + " cN, y " + Fixed(l.y, 3) + " cN, |F| " + Fixed(Magnitude(l), 3) + " cN\n";
-    s += "                moment " + Fixed(l.m, 3) + " cN·mm, M/F " + Fixed(MomentOverForce(l), 3) + " mm, M/Fx " +
-         Fixed(MomentOverForceX(l), 3) + " mm\n";
+    s += "force x " + Measure(l.x, 3, " cN") + ", y " + Measure(l.y, 3, " cN") + ", |F| " +
+         Measure(Magnitude(l), 3, " cN") + "\n";
+    s += "                moment " + Measure(l.m, 3, " cN·mm") + ", M/F " + Measure(MomentOverForce(l), 3, " mm") +
+         ", M/Fx " + Measure(MomentOverForceX(l), 3, " mm") + "\n";
     return s;
 }
 
@@ -230,8 +238,8 @@ std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     std::string s = DesignLines(r.segments, r.stock, r.stockSources, o);
     s += "Target:         " + std::string(TargetCaption(o.Settings));
     if (o.Settings.AutoStop)
-        s += ", tolerances " + Fixed(o.Settings.ToleranceDistance, 4) + " mm, " +
-             Fixed(ToDegrees(o.Settings.ToleranceAngle), 4) + "°\n";
+        s += ", tolerances " + Measure(o.Settings.ToleranceDistance, 4, " mm") + ", " +
+             Measure(ToDegrees(o.Settings.ToleranceAngle), 4, "°") + "\n";
     else
         s += ", no automatic stop\n";
     s += "Stop:           ";
@@ -251,18 +259,18 @@ std::string FormatText(const TActivationReport& r, const TCliOptions& o) {
     }
     // A refined result says where the run itself had stopped.
     const auto stopped = [&r](double aValue, const char* aUnit) {
-        return r.refined ? " (run stopped at " + Fixed(aValue, 4) + aUnit + ")" : std::string();
+        return r.refined ? " (run stopped at " + Measure(aValue, 4, aUnit) + ")" : std::string();
     };
     s += TextLoad("Right bracket:  ", r.right);
     s += TextLoad("Left bracket:   ", r.left);
-    s += "End distance:   " + Fixed(r.distance, 4) + " mm" + stopped(r.stoppedDistance, " mm") + "\n";
+    s += "End distance:   " + Measure(r.distance, 4, " mm") + stopped(r.stoppedDistance, " mm") + "\n";
     if (SlidingTarget(o.Settings))
-        s += "In the slot:    " + Fixed(r.across, 4) + " mm across, " + Fixed(r.along, 4) +
-             " mm along from the bracket's point\n";
-    s += "End angle:      " + Fixed(r.angle, 4) + "°" + stopped(r.stoppedAngle, "°") + "\n";
-    s += "Max strain:     " + Fixed(r.maxStrain, 3) + "°\n";
+        s += "In the slot:    " + Measure(r.across, 4, " mm") + " across, " + Measure(r.along, 4, " mm") +
+             " along from the bracket's point\n";
+    s += "End angle:      " + Measure(r.angle, 4, "°") + stopped(r.stoppedAngle, "°") + "\n";
+    s += "Max strain:     " + Measure(r.maxStrain, 3, "°") + "\n";
     if (r.rightCentre && r.leftCentre) {
-        s += "Centre of res.: " + Fixed(o.Tooth.Distance, 3) + " mm from each bracket, roots " +
+        s += "Centre of res.: " + Measure(o.Tooth.Distance, 3, " mm") + " from each bracket, roots " +
              (o.Tooth.Roots == TRootSide::Up ? "up" : "down") + "\n";
         s += TextCentre("Right tooth:    ", *r.rightCentre);
         s += TextCentre("Left tooth:     ", *r.leftCentre);

@@ -128,9 +128,42 @@ TEST_F(CliRun, SlidingRunGivesTheVBendCouples) {
     EXPECT_NE(text.text.find("Target:         Slot (sliding), tolerances"), std::string::npos) << text.text;
     EXPECT_NE(text.text.find("In the slot:    "), std::string::npos) << text.text;
     EXPECT_NE(text.text.find("force x 0.000 cN"), std::string::npos) << text.text;
+    // No force across the brackets' line: M/Fx is undefined, and has no unit.
+    EXPECT_NE(text.text.find("M/Fx undefined\n"), std::string::npos) << text.text;
     const TOutput csv = RunProgram(args + " --format csv");
     EXPECT_NE(csv.text.find(",max_strain_deg,target,across_mm,along_mm,"), std::string::npos) << csv.text;
     EXPECT_NE(csv.text.find(",sliding,"), std::string::npos) << csv.text;
+}
+
+TEST(CliText, NoUnitFollowsAnUndefinedNumber) {
+    // Every number of the text report undefined at once: each reads
+    // "undefined" alone, never "undefined mm" or "undefined°".
+    const double nan = std::nan("");
+    TActivationReport r;
+    r.end = TRunEnd::Tolerance;
+    r.right = r.left = {nan, nan, nan};
+    r.distance = r.angle = r.maxStrain = r.stoppedDistance = r.stoppedAngle = r.across = r.along = nan;
+    r.refineTried = r.refined = true;
+    r.rightCentre = r.leftCentre = TResistanceLoad{{}, nan, std::nullopt, TMovement::None};
+    TWireStock stock = DefaultStock();
+    stock.Size.CrossB = nan;
+    stock.Material.Modulus = nan;
+    r.stock = {TStockRun{0, 1, stock}};
+    TCliOptions o;
+    o.DesignFile = "d.tvk";
+    o.Settings.TargetMode = TargetSlot;
+    o.Settings.WireSlides = true;
+    o.Settings.ToleranceDistance = o.Settings.ToleranceAngle = nan;
+    o.Tooth.Distance = nan;
+    const std::string text = FormatText(r, o);
+    std::size_t undefined = 0;
+    for (std::size_t at = text.find("undefined"); at != std::string::npos; at = text.find("undefined", at + 1)) {
+        ++undefined;
+        const std::string after = text.substr(at + 9, 4);
+        for (const char* unit : {" mm", " cN", "°", " N/"})
+            EXPECT_NE(after.rfind(unit, 0), 0u) << "undefined" << after << " in\n" << text;
+    }
+    EXPECT_GE(undefined, 20u) << text;
 }
 
 TEST_F(CliRun, AngleRunHasNoForceSoTheRatiosAreNull) {
