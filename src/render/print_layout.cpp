@@ -62,6 +62,17 @@ TPrintLayout ComputePrintLayout(const TPrintMeasures& aMeasures, const TPrintFie
     return p;
 }
 
+TPrintFields PrintedFields(const TPrintOptions& aOptions) {
+    TPrintFields fields = aOptions.fields;
+    if (aOptions.passiveWire) fields.scaleFactor = 1;
+    return fields;
+}
+
+int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines) {
+    if (aForceLines.empty()) return Checked(std::int64_t{aLayout.top} + aLayout.height + aLineHeight);
+    return Checked(std::int64_t{aForceLines.back().y} + 2 * std::int64_t{aLineHeight});
+}
+
 std::vector<TPrintTextLine> ForceValueLines(const TPrintLayout& aLayout, int aLineHeight, const TForceMoment& aLeft,
                                             const TForceMoment& aRight,
                                             const std::function<std::string(double)>& aFormat) {

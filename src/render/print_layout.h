@@ -1,8 +1,9 @@
 #pragma once
 // The arithmetic of a printed page: margins and graphic size in printer
 // pixels, the mapping that prints the design at true size (or enlarged by a
-// whole factor), the clipping rectangle, and the block of force values below
-// the graphic. Widget-free: the printer's measures come in as numbers.
+// whole factor), the clipping rectangle, and the block of force values and
+// the title block below the graphic. Widget-free: the printer's measures
+// come in as numbers.
 
 #include <functional>
 #include <optional>
@@ -39,7 +40,14 @@ struct TPrintOptions {
     bool forces = true;
     bool brackets = true;
     bool forceValues = true;
+    // A bending template: the wire as bent in black at life size, with the
+    // activated wire thin and grey over it.
+    bool passiveWire = false;
 };
+
+// The page fields a print lays out: a template is always printed at life
+// size, whatever scale factor is chosen.
+TPrintFields PrintedFields(const TPrintOptions& aOptions);
 
 // Positions are printer pixels from the printable area's top-left corner.
 struct TPrintLayout {
@@ -81,5 +89,9 @@ struct TPrintTextLine {
 std::vector<TPrintTextLine> ForceValueLines(const TPrintLayout& aLayout, int aLineHeight, const TForceMoment& aLeft,
                                             const TForceMoment& aRight,
                                             const std::function<std::string(double)>& aFormat);
+
+// Where the title block's frame starts: one empty line below the last line
+// of aForceLines, or where their first line would be when there are none.
+int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines);
 
 }  // namespace torvik

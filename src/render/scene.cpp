@@ -3,6 +3,7 @@
 #include "geometry/force_moment.h"
 #include "render/grid.h"
 #include "render/resistance_draw.h"
+#include "render/template_draw.h"
 #include "render/view_settings.h"
 #include "wire/bracket.h"
 #include "wire/design.h"
@@ -24,7 +25,12 @@ TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarke
 void DrawDesignLayers(TCanvas& aCanvas, const TScene& aScene, const TViewSettings& aView, bool showGrid,
                       int gridDensity, bool withMarkers) {
     if (showGrid) DrawGrid(aCanvas, gridDensity);
-    if (aScene.wire) aScene.wire->Draw(aCanvas, aView);
+    if (aScene.passiveWire) {
+        DrawBentWire(aCanvas, *aScene.passiveWire);
+        if (aScene.wire) DrawActivatedLine(aCanvas, *aScene.wire);
+    } else if (aScene.wire) {
+        aScene.wire->Draw(aCanvas, aView);
+    }
     if (aScene.left) aScene.left->Draw(aCanvas);
     if (aScene.right) aScene.right->Draw(aCanvas);
     if (aScene.rightForce) aScene.rightForce->Draw(aCanvas, aView);

@@ -28,6 +28,9 @@ struct TScene {
     const std::vector<TMarker>* bracketMarkers = nullptr;
     // With it, the teeth's centres of resistance of both brackets.
     const TToothSettings* tooth = nullptr;
+    // With it, a bending template: this wire (the wire as bent) in black at
+    // its true thickness, and the wire above as a thin grey line over it.
+    const TWire* passiveWire = nullptr;
 };
 
 // The whole design: its wire, both brackets and both loads, with the given
@@ -35,7 +38,8 @@ struct TScene {
 TScene SceneOf(const TDesign& aDesign, const std::vector<TMarker>* aBracketMarkers = nullptr);
 
 // Draws, in this order: the grid when showGrid, the wire (with its node
-// markers as aView directs), the left and then the right bracket, the right
+// markers as aView directs; for a template the wire as bent and the wire
+// over it), the left and then the right bracket, the right
 // and then the left force, the teeth's centres of resistance when the scene
 // has a tooth, and, when withMarkers and no run is in progress, the bracket
 // markers. Later layers cover earlier ones.

@@ -1,4 +1,4 @@
-// Protects the printed page's arithmetic: margins, offsets, graphic size, true-size mapping, clipping and force values.
+// Protects the printed page's arithmetic: margins, offsets, graphic size, true-size mapping (life size for a template), clipping, force values and the title block's place.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -144,6 +144,20 @@ TEST(PrintLayout, ForceValueBlock) {
         return s;
     };
     EXPECT_EQ(ForceValueLines(p, 40, left, right, comma)[4].text, "M/F: 5,00");
+
+    // The title block follows after one empty line, or takes the values'
+    // place when they are not printed.
+    EXPECT_EQ(TitleBlockTop(p, 40, lines), lines.back().y + 80);
+    EXPECT_EQ(TitleBlockTop(p, 40, {}), p.top + p.height + 40);
+}
+
+TEST(PrintLayout, ATemplateIsPrintedAtLifeSize) {
+    TPrintOptions options;
+    options.fields.scaleFactor = 3;
+    EXPECT_EQ(PrintedFields(options).scaleFactor, 3);
+    options.passiveWire = true;
+    EXPECT_EQ(PrintedFields(options).scaleFactor, 1);
+    EXPECT_EQ(ComputePrintLayout(Printer300(), PrintedFields(options)).unitsX, 1181);
 }
 
 }  // namespace

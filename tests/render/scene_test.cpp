@@ -104,5 +104,30 @@ TEST_F(SceneDraw, LayersComeInOrderAndMarkersOnlyWhenAsked) {
     EXPECT_EQ(Layers(c), "g");
 }
 
+TEST_F(SceneDraw, ATemplateDrawsTheWireAsBentInBlackAndTheActivatedWireThinAndGreyOverIt) {
+    TWire bent{0.25};
+    bent.SetOrigin(left.Origin());
+    bent.SetDirection(0);
+    bent.AddSeg(0.25, 0);
+    wire.Deform(*right.Origin(), 0, 50, 0);
+    scene.passiveWire = &bent;
+    TRecordingCanvas c;
+    DrawDesignLayers(c, scene, view, false, 0, false);
+    // No bands: two black lines of the wire's 0.4064 mm, then two grey lines
+    // of 0.1 mm where the loaded wire lies, then the brackets.
+    EXPECT_EQ(c.count(TOpKind::Polygon), 0u);
+    const std::vector<TRecordedOp> lines = c.ofKind(TOpKind::Line);
+    ASSERT_GE(lines.size(), 4u);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(lines[i].pen, (TPen{colors::Black, 41, TPenStyle::Solid, TPenMode::Copy})) << i;
+        EXPECT_EQ(lines[i].points, (std::vector<TPoint>{{1000 + 25 * i, 1000}, {1025 + 25 * i, 1000}})) << i;
+        EXPECT_EQ(lines[i + 2].pen, (TPen{colors::Grey, 10, TPenStyle::Solid, TPenMode::Copy})) << i;
+        const TPointReal end = wire.Segment(i).Corner();
+        EXPECT_EQ(lines[i + 2].points[1], (TPoint{RoundToInt32(end.x * 100), RoundToInt32(end.y * 100)})) << i;
+    }
+    EXPECT_GT(lines[3].points[1].Y, 1000);  // bent down by the load
+    EXPECT_EQ(lines[4].pen.width, 7);       // the brackets follow
+}
+
 }  // namespace
 }  // namespace torvik
