@@ -102,6 +102,7 @@ void TMainForm::DrawStatusForces(bool aStale) {
         panel->setMinimumWidth(1);
         panel->setMaximumWidth(width);
         panel->setText(text);
+        // Grey when stale; the tooltip gives the units and the signs.
         ShowLoadsStale(*panel, aStale);
     }
 }

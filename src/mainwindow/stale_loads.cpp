@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QLabel>
 #include <QPalette>
+#include <QString>
+
+#include "render/load_units.h"
 
 namespace torvik {
 
@@ -18,12 +21,11 @@ void ShowLoadsStale(QLabel& aPanel, bool aStale) {
         QPalette palette = aPanel.palette();
         palette.setColor(QPalette::WindowText, StaleText);
         aPanel.setPalette(palette);
-        aPanel.setToolTip(StaleLoadsTip);
     } else {
         // A palette that sets no colour of its own: the panel's parent's again.
         aPanel.setPalette(QPalette());
-        aPanel.setToolTip(QString());
     }
+    aPanel.setToolTip(QString::fromStdString(ForcePanelTip(aStale)));
 }
 
 }  // namespace torvik

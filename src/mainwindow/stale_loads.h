@@ -1,19 +1,15 @@
 #pragma once
 // How the force read-out shows loads that no longer hold the wire in the
 // right bracket (LoadsMeetBracket): the panels keep their texts but draw
-// them grey, and their tooltip says why and what to do.
-
-#include <QString>
+// them grey, and their tooltip says why and what to do before it gives the
+// units and signs of the numbers (ForcePanelTip).
 
 class QLabel;
 
 namespace torvik {
 
-inline const QString StaleLoadsTip =
-    QStringLiteral("These loads no longer meet the right bracket: run the activation again (F5).");
-
-// Grey text and the tooltip when aStale; the panel's own colours and no
-// tooltip otherwise.
+// Grey text when aStale, the panel's own colours otherwise; the tooltip of
+// ForcePanelTip(aStale).
 void ShowLoadsStale(QLabel& aPanel, bool aStale);
 
 }  // namespace torvik

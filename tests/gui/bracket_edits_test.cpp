@@ -4,6 +4,7 @@
 
 #include "display_mouse.h"
 #include "mainwindow/stale_loads.h"
+#include "render/load_units.h"
 
 namespace torvik::test {
 namespace {
@@ -33,14 +34,14 @@ protected:
     }
     int Asked() const { return static_cast<int>(FDialogs->Of("ask").size()); }
 
-    // Both panels grey with the tooltip, or in the panel's own colours
-    // without one; and the arrows in grey or in their colours.
+    // Both panels grey with the stale sentence leading their tooltip, or in
+    // the panel's own colours with the units alone; and the arrows in grey or in their colours.
     void ExpectStale(bool aStale, int aLine) const {
         SCOPED_TRACE(aLine);
         for (const char* name : {"PanelForceLeft", "PanelForceRight"}) {
             const auto* panel = FForm->findChild<QLabel*>(name);
             EXPECT_EQ(panel->palette().color(QPalette::WindowText) == QColor(128, 128, 128), aStale) << name;
-            EXPECT_EQ(panel->toolTip(), aStale ? StaleLoadsTip : QString()) << name;
+            EXPECT_EQ(panel->toolTip().toStdString(), ForcePanelTip(aStale)) << name;
         }
         EXPECT_EQ(FForm->CurrentViewSettings().LoadsStale, aStale);
         // The force arrow: blue only while current (no other layer is blue).

@@ -1,10 +1,11 @@
-// Protects the force read-out: the panel texts for every kind of load and locale, their sizes, and when the panels are rewritten around a run.
+// Protects the force read-out: the panel texts for every kind of load and locale, their sizes, their tooltips with units and signs, and when the panels are rewritten around a run.
 #include <QFontMetrics>
 #include <QLabel>
 
 #include "gui_fixture.h"
 #include "locale_scope.h"
 #include "mainwindow/force_readout.h"
+#include "render/load_units.h"
 #include "qt/locale_numbers.h"
 #include "wire/applied_load.h"
 
@@ -68,6 +69,21 @@ TEST_F(TForceReadoutTest, PanelsShowTheLoadsSizedToTheirTexts) {
     EXPECT_EQ(form.findChild<QWidget*>("PanelForces")->height(), metrics.height() + 7);
     // Left and right in the bar.
     EXPECT_LT(left->geometry().right(), right->geometry().left());
+    // The units and the sense of the signs, which the texts leave out, are
+    // in the panels' tooltips, on one line, after the sentence on stale loads
+    // (these were set, not found by a run).
+    ASSERT_TRUE(form.CurrentViewSettings().LoadsStale);
+    for (QLabel* panel : {left, right}) {
+        const QString tip = panel->toolTip();
+        EXPECT_EQ(tip.toStdString(), ForcePanelTip(true));
+        const QString units = tip.split('\n').last();
+        EXPECT_EQ(units.toStdString(), ForcePanelTip(false));
+        EXPECT_TRUE(units.startsWith("Forces in cN, moments in cN\u00B7mm, M/F and M/Fx in mm;")) << tip.toStdString();
+        EXPECT_TRUE(units.contains("clockwise")) << tip.toStdString();
+    }
+    EXPECT_FALSE(QString::fromStdString(ForcePanelTip(false)).contains('\n'));
+    EXPECT_EQ(ForcePanelTip(true),
+              "These loads no longer meet the right bracket: run the activation again (F5).\n" + ForcePanelTip(false));
 
     // A load too large for the bar is cut off; it does not widen the window.
     const int width = form.width();
