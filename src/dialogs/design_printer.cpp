@@ -15,6 +15,7 @@
 #include "render/scene.h"
 #include "support/errors.h"
 #include "wire/design.h"
+#include "wire/passive_wire.h"
 
 namespace torvik {
 
@@ -43,8 +44,11 @@ bool PrintsToFile(const QPrinter& aPrinter) {
 
 }  // namespace
 
-TDesignPrinter::TDesignPrinter(const TDesign& aDesign, const TViewSettings& aView, int aGridDensity)
-    : FDesign(aDesign), FView(aView), FGridDensity(aGridDensity) {}
+TDesignPrinter::TDesignPrinter(const TDesign& aDesign, const TViewSettings& aView, int aGridDensity,
+                               std::vector<TTitleRow> aTitle)
+    : FDesign(aDesign), FView(aView), FGridDensity(aGridDensity), FTitle(std::move(aTitle)) {}
+
+TDesignPrinter::~TDesignPrinter() = default;
 
 TPrintMeasures TDesignPrinter::Measures(QPrinter& aPrinter) {
     TPrintMeasures m;
@@ -71,11 +75,16 @@ void TDesignPrinter::PrintJob(QPrinter& aPrinter, const TPrintOptions& aOptions)
     // Everything that can fail on the design's numbers is worked out before
     // the job starts.
     const TPrintMeasures measures = Measures(aPrinter);
-    const TPrintLayout layout = ComputePrintLayout(measures, aOptions.fields);
+    const TPrintLayout layout = ComputePrintLayout(measures, PrintedFields(aOptions));
     std::vector<TPrintTextLine> lines;
     if (aOptions.forceValues)
         lines = ForceValueLines(layout, measures.lineHeight, FDesign.LeftForce, FDesign.RightForce,
                                 [](double v) { return FormatLocal(v, "0.00").toStdString(); });
+    FPage = TPageExtras();
+    FPage.titleTop = TitleBlockTop(layout, measures.lineHeight, lines);
+    FPage.lineHeight = measures.lineHeight;
+    FPage.titleWidth = layout.rightLimit - layout.left;
+    if (aOptions.passiveWire) FPage.bent = UnloadedCopy(FDesign);
 
     aPrinter.setDocName("Torvik");
     QPainter painter;
@@ -109,6 +118,7 @@ void TDesignPrinter::DrawPage(QPainter& aPainter, const TPrintLayout& aLayout, c
 
     TScene scene;
     scene.wire = FDesign.CurrentWire.get();
+    if (aOptions.passiveWire && FPage.bent) scene.passiveWire = FPage.bent->CurrentWire.get();
     if (aOptions.brackets) {
         scene.left = &FDesign.LeftBracket;
         scene.right = &FDesign.RightBracket;
@@ -119,14 +129,16 @@ void TDesignPrinter::DrawPage(QPainter& aPainter, const TPrintLayout& aLayout, c
     }
     DrawDesignLayers(canvas, scene, FView, aOptions.grid, FGridDensity, false);
 
-    if (aLines.empty()) return;
-    // The values are written in printer pixels, without clipping.
+    if (aLines.empty() && FTitle.empty()) return;
+    // The values and the title block are written in printer pixels, without
+    // clipping.
     aPainter.setClipping(false);
     canvas.SetTransform(QTransform());
     canvas.brush.style = TBrushStyle::Clear;
     canvas.transparentBackground = true;
     canvas.textColor = Qt::black;
     for (const TPrintTextLine& line : aLines) canvas.TextOut(line.x, line.y, line.text);
+    if (!FTitle.empty()) DrawTitleBlock(canvas, FTitle, aLayout.left, FPage.titleTop, FPage.lineHeight, FPage.titleWidth);
 }
 
 }  // namespace torvik

@@ -153,6 +153,10 @@ TPrintDlg::TPrintDlg(QWidget* aParent)
     checks->addWidget(FForcesCB, 0, 1);
     checks->addWidget(FBracketsCB, 1, 0);
     checks->addWidget(FForcesTextCB, 1, 1);
+    FPassiveCB = Named(new QCheckBox(tr("Print Pass&ive Wire"), this), "PassiveCB");
+    FPassiveCB->setToolTip(tr("A bending template: the wire as bent (unloaded) at life size in black, with the "
+                              "activated wire thin and grey over it."));
+    checks->addWidget(FPassiveCB, 2, 0, 1, 2);
     column->addLayout(checks);
 
     QDialogButtonBox* buttons = NewOkCancelButtons(true);
@@ -161,6 +165,7 @@ TPrintDlg::TPrintDlg(QWidget* aParent)
     connect(FPrintersCB, &QComboBox::currentIndexChanged, this, &TPrintDlg::PrintersCBChange);
     connect(setup, &QPushButton::clicked, this, &TPrintDlg::ButSetupClick);
     connect(FOrientP, &QRadioButton::toggled, this, &TPrintDlg::OrientClick);
+    connect(FPassiveCB, &QCheckBox::toggled, this, &TPrintDlg::PassiveClick);
     OrientClick();
     FormShow();
     FixSize();
@@ -221,6 +226,8 @@ void TPrintDlg::OrientClick() {
     FOrientImage->setPixmap((FOrientP->isChecked() ? FImageP : FImageL)->pixmap());
 }
 
+void TPrintDlg::PassiveClick() { FScaleCB->setEnabled(!FPassiveCB->isChecked()); }
+
 TPrintOptions TPrintDlg::Options() const {
     TPrintOptions o;
     o.fields.top = Field(FTopEd);
@@ -235,6 +242,7 @@ TPrintOptions TPrintDlg::Options() const {
     o.forces = FForcesCB->isChecked();
     o.brackets = FBracketsCB->isChecked();
     o.forceValues = FForcesTextCB->isChecked();
+    o.passiveWire = FPassiveCB->isChecked();
     return o;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Print dialog: the printer (the system's printers and, always, a PDF
 // file), its set-up, orientation, scale factor, margins, graphic size and
-// what to print. It lives for the whole run and keeps its fields; the
+// what to print, or a bending template of the wire as bent. It lives for the whole run and keeps its fields; the
 // printer it holds stays the chosen one.
 
 #include <memory>
@@ -46,6 +46,8 @@ private:
     void PrintersCBChange(int aIndex);
     void ButSetupClick();
     void OrientClick();
+    // A template is printed at life size: the scale factor does not apply.
+    void PassiveClick();
 
     std::unique_ptr<QPrinter> FPrinter;
     bool FPrintToFile = false;
@@ -66,6 +68,7 @@ private:
     QCheckBox* FForcesCB = nullptr;
     QCheckBox* FBracketsCB = nullptr;
     QCheckBox* FForcesTextCB = nullptr;
+    QCheckBox* FPassiveCB = nullptr;
 };
 
 }  // namespace torvik

@@ -6,6 +6,7 @@
 #include "dialogs/design_printer.h"
 #include "dialogs/print_dlg.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/title_rows.h"
 #include "qt/file_names.h"
 
 namespace torvik {
@@ -36,7 +37,8 @@ void TPrintCommands::MenuFilePrintClick() {
         FPdfDesign = FForm.CurrentFileName();
         printer.setOutputFileName(fileName);
     }
-    TDesignPrinter(FForm.Design(), FForm.CurrentViewSettings(), FForm.Settings().GridDensity)
+    TDesignPrinter(FForm.Design(), FForm.CurrentViewSettings(), FForm.Settings().GridDensity,
+                   WindowTitleRows(FForm))
         .Print(printer, FPrintDlg->Options());
 }
 

@@ -1,4 +1,4 @@
-// Protects printing: the Print dialog's fields, true size on paper (a rasterised PDF), the force values, and failing jobs.
+// Protects printing: the Print dialog's fields, true size on paper (a rasterised PDF), the force values, the passive-wire template with its title block, and failing jobs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,10 @@
 #include "dialogs/design_printer.h"
 #include "dialogs/print_dlg.h"
 #include "../gui/page_raster.h"
+#include "render/title_block.h"
 #include "render/view_settings.h"
+#include "wire/activation_run.h"
+#include "wire/applied_load.h"
 #include "wire/design.h"
 
 namespace torvik::test {
@@ -80,6 +83,17 @@ TEST_F(PrintTest, DialogFieldsAndOptions) {
     EXPECT_EQ(dlg.findChild<QLineEdit*>("HeightEd")->text(), "15");
     for (const char* name : {"GridCB", "ForcesCB", "BracketsCB", "ForcesTextCB"})
         EXPECT_TRUE(dlg.findChild<QCheckBox*>(name)->isChecked()) << name;
+    // The template is off at first; while it is on, the scale factor does
+    // not apply.
+    auto* passive = dlg.findChild<QCheckBox*>("PassiveCB");
+    ASSERT_NE(passive, nullptr);
+    EXPECT_FALSE(passive->isChecked());
+    EXPECT_FALSE(dlg.Options().passiveWire);
+    passive->setChecked(true);
+    EXPECT_TRUE(dlg.Options().passiveWire);
+    EXPECT_FALSE(scale->isEnabled());
+    passive->setChecked(false);
+    EXPECT_TRUE(scale->isEnabled());
     EXPECT_EQ(dlg.findChild<QCheckBox*>("ForcesTextCB")->text(), "Print Force &Values");
     EXPECT_TRUE(dlg.findChild<QRadioButton*>("OrientP")->isChecked());
     for (const char* name : {"ButSetup", "OKBtn", "CancelBtn", "HelpBut"})
@@ -191,6 +205,63 @@ TEST_F(PrintTest, ForceValuesBelowTheGraphic) {
     zero.Print(zeroPrinter, TPrintOptions());
     const QString zeroText = RunTool("pdftotext", {"-layout", Pdf("zero.pdf"), "-"});
     EXPECT_EQ(zeroText.count("M/F: Undefined"), 2) << zeroText.toStdString();
+}
+
+TEST_F(PrintTest, APassiveWireTemplateWithItsTitleBlock) {
+    // A 10.25 mm wire bent down at its end by a load of 60 cN: about 0.9 mm.
+    ApplyLoad(design, 0, 60, 0);
+    TPrintOptions options;
+    options.grid = options.forces = options.brackets = false;
+    options.passiveWire = true;
+    options.fields.scaleFactor = 3;  // a template is life size all the same
+    const std::vector<TTitleRow> title = TitleRows(design, TFileName("/home/ann/Closing Loop.tvk"),
+                                                   TActivationSettings(), "2031-04-05",
+                                                   [](double v) { return std::to_string(v); });
+    TDesignPrinter printer(design, view, 2, title);
+    QPrinter pdf(QPrinter::HighResolution);
+    ToPdf(pdf, Pdf("template.pdf"));
+    printer.Print(pdf, options);
+    const QImage page = Rasterise(Pdf("template.pdf"), RasterDpi);
+    ASSERT_FALSE(page.isNull());
+    // Design millimetres to pixels of the page: the margins are 2 cm.
+    const auto px = [](double aMm) { return static_cast<int>((20 + aMm) / 25.4 * RasterDpi); };
+    const auto level = [&page](int x, int y) { return page.constScanLine(y)[x]; };
+
+    // The wire as bent: straight along y = 10 mm, black, its 0.41 mm
+    // thickness across, from 10 mm to 20.25 mm with round ends of half that.
+    int first = -1, last = -1;
+    const int above = px(10 - 0.12);  // inside the band, clear of the grey line
+    for (int x = 0; x < page.width(); ++x)
+        if (level(x, above) < 64) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    EXPECT_NEAR(first, px(10 - 0.2), 2);
+    EXPECT_NEAR(last, px(20.25 + 0.2), 2);
+    // Across it near the clamp, where the grey line lies within it.
+    int thick = 0;
+    for (int y = px(9); y < px(11); ++y) thick += level(px(10.5), y) < 176;
+    EXPECT_NEAR(thick, 0.4064 / 25.4 * RasterDpi, 1.5);
+
+    // The activated wire: thin and grey where the load has taken it, off
+    // the black one.
+    const TPointReal end = design.CurrentWire->Segment(36).Corner();
+    ASSERT_GT(end.y, 10.6);
+    int grey = 0, dark = 0;
+    for (int y = px(end.y) - 3; y <= px(end.y) + 3; ++y) {
+        grey += level(px(end.x), y) > 96 && level(px(end.x), y) < 176;
+        dark += level(px(end.x), y) < 64;
+    }
+    EXPECT_GE(grey, 1);
+    EXPECT_EQ(dark, 0);
+    EXPECT_LT(level(px(end.x), above), 64);  // the wire as bent, still black there
+
+    // Below the force values, the title block.
+    const QString text = RunTool("pdftotext", {"-layout", Pdf("template.pdf"), "-"});
+    for (const char* words : {"Design:", "/home/ann/Closing Loop.tvk", "Wire:", "Stainless Steel 0.016", "Target:",
+                              "Activation:", "Units:", "Date:", "2031-04-05"})
+        EXPECT_TRUE(text.contains(words)) << words << "\n" << text.toStdString();
+    EXPECT_LT(text.indexOf("Right Bracket"), text.indexOf("Design:"));
 }
 
 // Fails while the page is being drawn, once the job has started.

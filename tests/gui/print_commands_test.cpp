@@ -1,11 +1,13 @@
-// Protects the Print command: the dialog through the seam, printing to a PDF file named after the design, kept fields, cancelling and errors.
+// Protects the Print command: the dialog through the seam, printing to a PDF file named after the design with its title block, kept fields, cancelling and errors.
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
 #include "dialogs/print_dlg.h"
 #include "gui_fixture.h"
+#include "page_raster.h"
 #include "qt/file_names.h"
 
 namespace torvik::test {
@@ -43,6 +45,11 @@ TEST_F(TPrintCommandsTest, PrintsToAPdfFileAndKeepsTheFields) {
     ASSERT_EQ(FDialogs->Of("save").size(), 1u);
     EXPECT_TRUE(IsPdf(pdf));
     EXPECT_TRUE(FDialogs->Of("error").empty());
+    // The page names the design, and is dated today.
+    const QString text = RunTool("pdftotext", {"-layout", pdf, "-"}).simplified();
+    for (const QString& words : {QString("Design: Untitled"), QString("Target: Slot, no load"),
+                                 "Date: " + QDate::currentDate().toString(Qt::ISODate)})
+        EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\n" << text.toStdString();
 
     // The dialog comes back as the user left it; the file asked for starts
     // at the last one.
