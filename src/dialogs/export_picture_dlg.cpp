@@ -1,5 +1,6 @@
 #include "dialogs/export_picture_dlg.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,6 +43,12 @@ TExportPictureDlg::TExportPictureDlg(QWidget* aParent)
     grid->addWidget(label, 2, 1);
     grid->addWidget(FResolutionEd, 2, 2);
     column->addWidget(formats);
+    FTitleCB = new QCheckBox(tr("&Title block below the picture"), this);
+    FTitleCB->setObjectName("TitleCB");
+    FTitleCB->setToolTip(tr("The design's file, wire, target, activation, units and date under the 100 mm design "
+                            "area; without it the picture is the design area alone."));
+    FTitleCB->setChecked(true);
+    column->addWidget(FTitleCB);
 
     QDialogButtonBox* buttons = NewOkCancelButtons(true);
     column->addWidget(buttons);
@@ -59,6 +66,8 @@ TPictureFormat TExportPictureDlg::Format() const {
     if (FFormatPdf->isChecked()) return TPictureFormat::Pdf;
     return TPictureFormat::Svg;
 }
+
+bool TExportPictureDlg::TitleBlock() const { return FTitleCB->isChecked(); }
 
 std::optional<int> TExportPictureDlg::Resolution() const {
     int dpi = 0;

@@ -1,12 +1,13 @@
 #pragma once
 // The Export Picture dialog: the picture's format (a true-size SVG or PDF,
-// or a PNG image) and the PNG's resolution. It lives for the whole run and
-// keeps its fields.
+// or a PNG image), the PNG's resolution, and whether the title block goes
+// below the picture. It lives for the whole run and keeps its fields.
 
 #include <optional>
 
 #include "dialogs/torvik_dialog.h"
 
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -27,6 +28,8 @@ public:
     // The typed resolution in the user's locale; empty when it does not read
     // as a whole number.
     std::optional<int> Resolution() const;
+    // Whether the title block goes below the design area (ticked at first).
+    bool TitleBlock() const;
 
 private:
     void FormatClick();
@@ -35,6 +38,7 @@ private:
     QRadioButton* FFormatPdf = nullptr;
     QRadioButton* FFormatPng = nullptr;
     QLineEdit* FResolutionEd = nullptr;
+    QCheckBox* FTitleCB = nullptr;
 };
 
 }  // namespace torvik

@@ -8,6 +8,7 @@
 
 #include "dialogs/export_picture_dlg.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/title_rows.h"
 #include "qt/design_picture.h"
 #include "qt/file_names.h"
 #include "support/errors.h"
@@ -72,8 +73,9 @@ void TExportCommands::MenuFileExportPictureClick() {
     const QString fileName = FForm.SaveFileBox("Export Picture", text.filter, text.suffix, start);
     if (fileName.isEmpty()) return;
 
-    const TDesignPicture picture{FForm.PictureScene(), FForm.CurrentViewSettings(), FForm.Settings().ShowGrid,
-                                 FForm.Settings().GridDensity};
+    TDesignPicture picture{FForm.PictureScene(), FForm.CurrentViewSettings(), FForm.Settings().ShowGrid,
+                           FForm.Settings().GridDensity, {}};
+    if (FDialog->TitleBlock()) picture.title = WindowTitleRows(FForm);
     switch (format) {
         case TPictureFormat::Svg: {
             const QByteArray svg = DesignSvg(picture);

@@ -1,7 +1,7 @@
 #pragma once
 // Export Picture: the design's 100 mm design area written to a file as a
 // true-size SVG or PDF, or as a PNG image at a chosen resolution, drawn as
-// the clipboard picture is.
+// the clipboard picture is, with the title block below it when asked.
 
 #include <QObject>
 #include <QString>

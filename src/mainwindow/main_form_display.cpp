@@ -113,7 +113,7 @@ void TMainForm::RefreshMarkers() {
 }
 
 void TMainForm::MenuEditCopyClick() {
-    TDesignPicture picture{PictureScene(), CurrentViewSettings(), FSettings.ShowGrid, FSettings.GridDensity};
+    TDesignPicture picture{PictureScene(), CurrentViewSettings(), FSettings.ShowGrid, FSettings.GridDensity, {}};
     auto* data = new QMimeData;
     data->setData("image/svg+xml", DesignSvg(picture));
     data->setImageData(DesignImage(picture, PicturePngDpi, Qt::transparent));

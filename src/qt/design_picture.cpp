@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QBuffer>
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -31,7 +32,16 @@ void DrawPicture(QPainter& aPainter, const QTransform& aTransform, const TDesign
     canvas.antialiased = aSmooth;
     canvas.SetTransform(aTransform);
     DrawDesignLayers(canvas, aPicture.scene, aPicture.view, aPicture.showGrid, aPicture.gridDensity, false);
+    if (aPicture.title.empty()) return;
+    // The text's size in the picture's logical units, whatever its resolution.
+    QFont font = aPainter.font();
+    font.setPixelSize(PictureTitleTextHeight);
+    aPainter.setFont(font);
+    canvas.textColor = Qt::black;
+    DrawPictureTitle(canvas, aPicture.title);
 }
+
+int Height(const TDesignPicture& aPicture) { return PictureHeight(aPicture.title.size()); }
 
 }  // namespace
 
@@ -42,8 +52,9 @@ QByteArray DesignSvg(const TDesignPicture& aPicture) {
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setResolution(SvgDpi);
-    generator.setSize(QSize(SvgSize, SvgSize));
-    generator.setViewBox(QRectF(0, 0, WorldExtent, WorldExtent));
+    // Heights are whole millimetres: whole pixels of the SVG.
+    generator.setSize(QSize(SvgSize, Height(aPicture) * SvgSize / WorldExtent));
+    generator.setViewBox(QRectF(0, 0, WorldExtent, Height(aPicture)));
     generator.setTitle("Torvik");
     QPainter painter(&generator);
     DrawPicture(painter, QTransform(), aPicture, false);
@@ -54,7 +65,8 @@ QByteArray DesignSvg(const TDesignPicture& aPicture) {
 QImage DesignImage(const TDesignPicture& aPicture, int aDpi, const QColor& aBackground) {
     const double scale = TrueSizeScale(aDpi);
     const int side = static_cast<int>(std::lround(scale * WorldExtent));
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    const int height = static_cast<int>(std::lround(scale * Height(aPicture)));
+    QImage image(side, height, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) throw TFileError("Not enough memory for a picture of " + std::to_string(side) + " pixels.");
     image.fill(aBackground);
     const int dotsPerMeter = static_cast<int>(std::lround(aDpi / 0.0254));
@@ -70,7 +82,11 @@ void WriteDesignPdf(const TDesignPicture& aPicture, QIODevice& aDevice) {
     writer.setTitle("Torvik");
     writer.setCreator("Torvik");
     writer.setResolution(PdfDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QSize(PdfPagePoints, PdfPagePoints), QString(), QPageSize::ExactMatch),
+    // The title block's height in whole points, rounded up as the width is.
+    const int heightPoints = aPicture.title.empty()
+                                 ? PdfPagePoints
+                                 : static_cast<int>(std::ceil(Height(aPicture) * 72.0 / 2540.0));
+    writer.setPageLayout(QPageLayout(QPageSize(QSize(PdfPagePoints, heightPoints), QString(), QPageSize::ExactMatch),
                                      QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer)) throw TFileError("Unable to write the PDF document.");
