@@ -81,7 +81,7 @@ void TDesignPrinter::PrintJob(QPrinter& aPrinter, const TPrintOptions& aOptions)
         lines = ForceValueLines(layout, measures.lineHeight, FDesign.LeftForce, FDesign.RightForce,
                                 [](double v) { return FormatLocal(v, "0.00").toStdString(); });
     FPage = TPageExtras();
-    FPage.titleTop = TitleBlockTop(layout, measures.lineHeight, lines);
+    FPage.titleTop = TitleBlockTop(layout, measures.lineHeight, lines, TitleBlockHeight(FTitle.size(), measures.lineHeight));
     FPage.lineHeight = measures.lineHeight;
     FPage.titleWidth = layout.rightLimit - layout.left;
     if (aOptions.passiveWire) FPage.bent = UnloadedCopy(FDesign);

@@ -68,9 +68,12 @@ TPrintFields PrintedFields(const TPrintOptions& aOptions) {
     return fields;
 }
 
-int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines) {
-    if (aForceLines.empty()) return Checked(std::int64_t{aLayout.top} + aLayout.height + aLineHeight);
-    return Checked(std::int64_t{aForceLines.back().y} + 2 * std::int64_t{aLineHeight});
+int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines,
+                  int aTitleHeight) {
+    const std::int64_t top = aForceLines.empty() ? std::int64_t{aLayout.top} + aLayout.height + aLineHeight
+                                                 : std::int64_t{aForceLines.back().y} + 2 * std::int64_t{aLineHeight};
+    Checked(top + aTitleHeight);
+    return Checked(top);
 }
 
 std::vector<TPrintTextLine> ForceValueLines(const TPrintLayout& aLayout, int aLineHeight, const TForceMoment& aLeft,

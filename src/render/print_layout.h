@@ -92,6 +92,9 @@ std::vector<TPrintTextLine> ForceValueLines(const TPrintLayout& aLayout, int aLi
 
 // Where the title block's frame starts: one empty line below the last line
 // of aForceLines, or where their first line would be when there are none.
-int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines);
+// Throws std::range_error as ComputePrintLayout does when a block
+// aTitleHeight high would end beyond 32-bit integers.
+int TitleBlockTop(const TPrintLayout& aLayout, int aLineHeight, const std::vector<TPrintTextLine>& aForceLines,
+                  int aTitleHeight);
 
 }  // namespace torvik

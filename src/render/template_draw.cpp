@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/drawable.h"
 #include "wire/wire.h"
 #include "wire/wire_seg.h"
 
@@ -18,9 +19,10 @@ void DrawSegments(TCanvas& aCanvas, const TWire& aWire, TColor aColor, bool aTru
         // Cross-sections are in tenths of a millimetre, logical units in
         // hundredths.
         if (aTrueThickness) aCanvas.pen.width = std::max(1, RoundToInt32(seg.size.CrossA * 10.0));
+        // As far as it is drawable, like the wire on screen.
         const TPointReal end = seg.Corner();
-        aCanvas.MoveTo(RoundToInt32(seg.origin->x * 100.0), RoundToInt32(seg.origin->y * 100.0));
-        aCanvas.LineTo(RoundToInt32(end.x * 100.0), RoundToInt32(end.y * 100.0));
+        DrawLine(aCanvas, TPointReal(seg.origin->x * 100.0, seg.origin->y * 100.0),
+                 TPointReal(end.x * 100.0, end.y * 100.0));
     }
 }
 

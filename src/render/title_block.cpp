@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <exception>
+#include <stdexcept>
 
 #include "render/load_units.h"
 #include "render/view_mapping.h"
@@ -91,6 +93,8 @@ TRect DrawTitleBlock(TCanvas& aCanvas, const std::vector<TTitleRow>& aRows, int 
     const int pad = aLineHeight / 2;
     int labelWidth = 0;
     for (const TTitleRow& row : aRows) labelWidth = std::max(labelWidth, aCanvas.TextExtent(row.label).cx);
+    if (std::int64_t{x} + pad + labelWidth + aLineHeight > INT32_MAX)
+        throw std::range_error("The title block lies beyond the drawing's coordinates.");
     const int valueX = x + pad + labelWidth + aLineHeight;
 
     std::vector<std::string> values;
@@ -99,7 +103,11 @@ TRect DrawTitleBlock(TCanvas& aCanvas, const std::vector<TTitleRow>& aRows, int 
         values.push_back(Shown(aCanvas, row, aMaxWidth - (valueX - x) - pad));
         valueWidth = std::max(valueWidth, aCanvas.TextExtent(values.back()).cx);
     }
-    const TRect frame{x, y, valueX + valueWidth + pad, y + TitleBlockHeight(aRows.size(), aLineHeight)};
+    const std::int64_t right = std::int64_t{valueX} + valueWidth + pad;
+    const std::int64_t bottom = std::int64_t{y} + TitleBlockHeight(aRows.size(), aLineHeight);
+    if (right > INT32_MAX || bottom > INT32_MAX)
+        throw std::range_error("The title block lies beyond the drawing's coordinates.");
+    const TRect frame{x, y, static_cast<int>(right), static_cast<int>(bottom)};
 
     aCanvas.pen = TPen{colors::Black, 0, TPenStyle::Solid, TPenMode::Copy};
     aCanvas.brush.style = TBrushStyle::Clear;

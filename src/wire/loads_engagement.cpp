@@ -1,36 +1,20 @@
 #include "wire/loads_engagement.h"
 
-#include <cmath>
+#include "wire/loads_check.h"
 
 namespace torvik {
-
-namespace {
-
-// Whether the wire end meets the target of aSettings within its
-// tolerances, by the test of a run's automatic stop. Written so that a
-// value that is not a number fails it.
-bool Met(const TDesign& aDesign, const TActivationSettings& aSettings) {
-    const double angle = EndAngle(aDesign);
-    if (SlidingTarget(aSettings))
-        return std::abs(EndOffsetAcross(aDesign)) <= aSettings.ToleranceDistance && angle <= aSettings.ToleranceAngle;
-    const double distance = EndDistance(aDesign);
-    switch (aSettings.TargetMode) {
-        case TargetPoint: return distance <= aSettings.ToleranceDistance;
-        case TargetAngle: return angle <= aSettings.ToleranceAngle;
-        default: return distance <= aSettings.ToleranceDistance && angle <= aSettings.ToleranceAngle;
-    }
-}
-
-}  // namespace
 
 TEngagement LoadsEngagement(const TDesign& aDesign, const TActivationSettings& aSettings) {
     const TForceMoment& load = aDesign.RightForce;
     if (load.x == 0.0 && load.y == 0.0 && load.m == 0.0) return TEngagement::NoLoad;
-    if (!Met(aDesign, aSettings)) return TEngagement::NotMet;
+    // Loads the wire no longer lies under (a wire edited, undone or frozen),
+    // or that leave its end off the target, are the stale loads the window
+    // greys.
+    if (!LoadsMeetBracket(aDesign, aSettings)) return TEngagement::NotMet;
     TActivationSettings full = aSettings;
     full.ToleranceDistance = FullEngagementDistance;
     full.ToleranceAngle = FullEngagementAngle;
-    return Met(aDesign, full) ? TEngagement::Full : TEngagement::WithinTolerances;
+    return TargetMet(aDesign, full) ? TEngagement::Full : TEngagement::WithinTolerances;
 }
 
 const char* EngagementText(TEngagement aEngagement) {

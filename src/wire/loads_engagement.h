@@ -2,7 +2,7 @@
 // How far the loads shown bring the wire into the right bracket, judged
 // from the design as it lies, in words short enough for a printout's title
 // block: refined to full engagement, within a run's tolerances, or not at
-// all (the loads no longer belong to the wire as it lies).
+// all: the stale loads of LoadsMeetBracket, which the window greys.
 
 #include "wire/activation_run.h"
 #include "wire/design.h"
@@ -13,7 +13,7 @@ enum class TEngagement {
     NoLoad,            // no force and no moment
     Full,              // the wire end on its target, as a refined run leaves it
     WithinTolerances,  // on its target within the run's tolerances only
-    NotMet             // the loads do not hold the wire end on its target
+    NotMet             // stale: the loads do not hold the wire in the bracket
 };
 
 // The wire end counts as on its target at full engagement within these:

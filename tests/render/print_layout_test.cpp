@@ -1,6 +1,7 @@
 // Protects the printed page's arithmetic: margins, offsets, graphic size, true-size mapping (life size for a template), clipping, force values and the title block's place.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 
 #include "geometry/force_moment.h"
@@ -147,8 +148,12 @@ TEST(PrintLayout, ForceValueBlock) {
 
     // The title block follows after one empty line, or takes the values'
     // place when they are not printed.
-    EXPECT_EQ(TitleBlockTop(p, 40, lines), lines.back().y + 80);
-    EXPECT_EQ(TitleBlockTop(p, 40, {}), p.top + p.height + 40);
+    EXPECT_EQ(TitleBlockTop(p, 40, lines, 280), lines.back().y + 80);
+    EXPECT_EQ(TitleBlockTop(p, 40, {}, 280), p.top + p.height + 40);
+    // A block that would end beyond any paper is refused before printing.
+    TPrintLayout far = p;
+    far.height = INT32_MAX - p.top - 100;
+    EXPECT_THROW(TitleBlockTop(far, 40, {}, 280), std::range_error);
 }
 
 TEST(PrintLayout, ATemplateIsPrintedAtLifeSize) {
