@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "wire/design_file.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "cli/report.h"
 #include "support/numbers.h"
-#include "wire/curve_table.h"
+#include "solve/curve_table.h"
 
 namespace torvik::cli {
 

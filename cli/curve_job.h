@@ -7,7 +7,7 @@
 
 #include "cli/activation_job.h"
 #include "cli/options.h"
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 
 namespace torvik::cli {
 

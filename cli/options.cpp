@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "support/numbers.h"
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "support/version.h"
 #include "support/text_utils.h"
 

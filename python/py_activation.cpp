@@ -18,8 +18,8 @@
 #include "cli/report.h"
 #include "python/py_errors.h"
 #include "support/text_utils.h"
-#include "wire/activation_curve.h"
-#include "wire/curve_table.h"
+#include "solve/activation_curve.h"
+#include "solve/curve_table.h"
 
 namespace torvik::py {
 

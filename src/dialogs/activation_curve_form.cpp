@@ -30,7 +30,7 @@
 #include "qt/file_names.h"
 #include "qt/locale_numbers.h"
 #include "support/numbers.h"
-#include "wire/curve_table.h"
+#include "solve/curve_table.h"
 
 namespace torvik {
 

@@ -12,7 +12,7 @@
 
 #include "dialogs/torvik_dialog.h"
 #include "support/help_topics.h"
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "wire/centre_of_resistance.h"
 
 class QChart;

@@ -8,7 +8,7 @@
 
 #include <QObject>
 
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 
 class QWidget;
 

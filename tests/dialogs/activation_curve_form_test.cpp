@@ -26,7 +26,7 @@
 #include "dialogs/activation_curve_form.h"
 #include "dialogs/progress_form.h"
 #include "qt/locale_numbers.h"
-#include "wire/curve_table.h"
+#include "solve/curve_table.h"
 
 namespace torvik {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "mechanics_test_support.h"
 #include "solve/newton.h"
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "wire/applied_load.h"
 #include "wire/loads_engagement.h"
 #include "wire/passive_wire.h"

@@ -1,4 +1,4 @@
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 
 #include <algorithm>
 #include <cmath>

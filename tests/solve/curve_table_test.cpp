@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "wire/curve_table.h"
+#include "solve/curve_table.h"
 
 using namespace torvik;
 

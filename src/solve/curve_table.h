@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "wire/centre_of_resistance.h"
 
 namespace torvik {

@@ -1,4 +1,4 @@
-#include "wire/curve_table.h"
+#include "solve/curve_table.h"
 
 #include <cmath>
 

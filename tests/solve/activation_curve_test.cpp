@@ -8,9 +8,9 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "wire/activation_curve.h"
+#include "solve/activation_curve.h"
 #include "wire/design_copy.h"
-#include "mechanics_test_support.h"
+#include "../wire/mechanics_test_support.h"
 
 using namespace torvik;
 
