@@ -1,25 +1,15 @@
 #include "cli/curve_job.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "cli/report.h"
+#include "cli/text_table.h"
 #include "support/numbers.h"
 #include "solve/curve_table.h"
 
 namespace torvik::cli {
 
 namespace {
-
-// Characters, not bytes: the units hold "·" and "°".
-std::size_t Width(const std::string& s) {
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-std::string Pad(const std::string& s, std::size_t width, bool aLeft) {
-    const std::string fill(width > Width(s) ? width - Width(s) : 0, ' ');
-    return aLeft ? s + fill : fill + s;
-}
 
 // The table of the given columns of aColumns, one row per step: titles,
 // units, then the values.
@@ -33,26 +23,9 @@ std::string Table(const std::vector<TCurveStep>& aSteps, const TToothSettings* a
         for (const std::size_t i : aShown) texts.push_back(CurveCellText(columns[i], row[i]));
         cells.push_back(std::move(texts));
     }
-    std::vector<std::size_t> widths;
-    for (std::size_t j = 0; j < aShown.size(); ++j) {
-        const TCurveColumn& c = columns[aShown[j]];
-        std::size_t w = std::max(Width(c.title), Width(c.unit));
-        for (const auto& row : cells) w = std::max(w, Width(row[j]));
-        widths.push_back(w);
-    }
-    const auto line = [&](const auto& text) {
-        std::string s;
-        for (std::size_t j = 0; j < aShown.size(); ++j) {
-            if (j) s += "  ";
-            s += Pad(text(j), widths[j], columns[aShown[j]].decimals < 0);
-        }
-        while (!s.empty() && s.back() == ' ') s.pop_back();
-        return s + "\n";
-    };
-    std::string s = line([&](std::size_t j) { return columns[aShown[j]].title; });
-    s += line([&](std::size_t j) { return columns[aShown[j]].unit; });
-    for (const auto& row : cells) s += line([&](std::size_t j) { return row[j]; });
-    return s;
+    std::vector<TCurveColumn> shown;
+    for (const std::size_t i : aShown) shown.push_back(columns[i]);
+    return TextTable(shown, cells);
 }
 
 }  // namespace

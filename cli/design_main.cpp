@@ -1,5 +1,6 @@
 // torvik-design: makes a loop of a parametric form and writes it as a
-// design file.
+// design file; sweeps one of its parameters, or fits up to three of them to
+// targets for the loads.
 
 #include <cstdio>
 #include <exception>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "cli/design_options.h"
+#include "cli/fit_job.h"
+#include "cli/sweep_job.h"
 
 namespace {
 
@@ -34,6 +37,18 @@ int main(int argc, char** argv) {
         if (options.List) return Printed(FormListText());
         if (options.Help)
             return Printed(options.Form.empty() ? DesignUsageText() : FormUsageText(*torvik::FindLoopForm(options.Form)));
+        if (options.Sweep) {
+            const auto sweep = MakeSweep(options);
+            sweep->Run();
+            if (!Print(FormatSweep(*sweep, options.Format))) return Fail("cannot write the output");
+            return SweepExitStatus(*sweep);
+        }
+        if (!options.Fit.empty()) {
+            int status = 0;
+            const std::string report = RunFit(options, status);
+            if (!Print(report)) return Fail("cannot write the output");
+            return status;
+        }
         return Printed(WriteTemplateDesign(options));
     } catch (const std::exception& e) {
         return Fail(e.what());

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "solve/sweep.h"
 #include "support/ini_file.h"
 #include "support/numbers.h"
 #include "support/text_utils.h"
@@ -41,6 +42,65 @@ std::string Wrapped(const std::string& aText, const std::string& aIndent, std::s
     return out;
 }
 
+// aText split at each aSeparator.
+std::vector<std::string> Split(const std::string& aText, char aSeparator) {
+    std::vector<std::string> parts(1);
+    for (const char c : aText) {
+        if (c == aSeparator) parts.emplace_back();
+        else parts.back() += c;
+    }
+    return parts;
+}
+
+// "NAME=REST": the name and the rest; throws naming aOption and aForm
+// without a name or "=".
+std::pair<std::string, std::string> NameAndValue(const std::string& aOption, const std::string& aText,
+                                                 const char* aForm) {
+    const auto eq = aText.find('=');
+    if (eq == std::string::npos || eq == 0)
+        throw TUsageError("--" + aOption + " takes " + aForm + ", not " + QuotedValue(aText));
+    return {aText.substr(0, eq), aText.substr(eq + 1)};
+}
+
+TDesignOptions::TSweepOption SweepOption(const std::string& aText) {
+    const auto [name, rest] = NameAndValue("sweep", aText, "PARAM=FROM:TO:N");
+    const std::vector<std::string> parts = Split(rest, ':');
+    if (parts.size() != 3) throw TUsageError("--sweep takes PARAM=FROM:TO:N, not " + QuotedValue(aText));
+    TDesignOptions::TSweepOption s;
+    s.Parameter = name;
+    s.From = OptionNumber("sweep", parts[0]);
+    s.To = OptionNumber("sweep", parts[1]);
+    s.Steps = OptionWholeNumber("sweep", parts[2], MaxSweepSteps);
+    return s;
+}
+
+TFreeParameter FitOption(const std::string& aText) {
+    const auto [name, rest] = NameAndValue("fit", aText, "PARAM=LO:HI");
+    const std::vector<std::string> parts = Split(rest, ':');
+    if (parts.size() != 2) throw TUsageError("--fit takes PARAM=LO:HI, not " + QuotedValue(aText));
+    return {name, OptionNumber("fit", parts[0]), OptionNumber("fit", parts[1])};
+}
+
+std::string QuantityNames() {
+    return std::string(FitQuantityName(TFitQuantity::RightMomentOverForce)) + ", " +
+           FitQuantityName(TFitQuantity::LeftMomentOverForce) + ", " + FitQuantityName(TFitQuantity::RightForce);
+}
+
+TFitTarget TargetOption(const std::string& aText) {
+    const auto [key, value] = NameAndValue("target", aText, "NAME=VALUE or NAME@ACTIVATION=VALUE");
+    const auto at = key.find('@');
+    const std::string name = key.substr(0, at);
+    const std::optional<TFitQuantity> quantity = FindFitQuantity(name);
+    if (!quantity)
+        throw TUsageError("--target: unknown target " + QuotedValue(name) + " (one of " + QuantityNames() + ")");
+    TFitTarget t;
+    t.Quantity = *quantity;
+    t.Value = OptionNumber("target", value);
+    t.Tolerance = DefaultFitTolerance(*quantity);
+    if (at != std::string::npos) t.Activation = OptionNotNegative("target", key.substr(at + 1));
+    return t;
+}
+
 }  // namespace
 
 TDesignOptions ParseDesignOptions(const std::vector<std::string>& args) {
@@ -48,6 +108,7 @@ TDesignOptions ParseDesignOptions(const std::vector<std::string>& args) {
     TStockOptions stock;
     std::vector<std::pair<std::string, std::string>> parameters;
     bool optionsEnded = false;
+    bool formatGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
@@ -82,7 +143,20 @@ TDesignOptions ParseDesignOptions(const std::vector<std::string>& args) {
         if (TStockOptions::Names(name)) stock.Take(name, value);
         else if (name == "segment-size") o.SegmentSize = OptionPositive(name, value);
         else if (name == "out") o.OutFile = value;
-        else parameters.emplace_back(name, value);  // the form's, checked once it is known
+        else if (name == "sweep") {
+            if (o.Sweep) throw TUsageError("--sweep is given twice");
+            o.Sweep = SweepOption(value);
+        } else if (name == "fit") {
+            o.Fit.push_back(FitOption(value));
+        } else if (name == "target") {
+            o.Targets.push_back(TargetOption(value));
+        } else if (name == "format") {
+            formatGiven = true;
+            if (value == "text") o.Format = TOutputFormat::Text;
+            else if (value == "json") o.Format = TOutputFormat::Json;
+            else if (value == "csv") o.Format = TOutputFormat::Csv;
+            else throw TUsageError("--format must be text, json or csv, not " + QuotedValue(value));
+        } else parameters.emplace_back(name, value);  // the form's, checked once it is known
     }
     if (o.Version || o.List) return o;
     if (o.Form.empty()) {
@@ -103,8 +177,23 @@ TDesignOptions ParseDesignOptions(const std::vector<std::string>& args) {
             if (SameNameIgnoringCase(given, name)) throw TUsageError("--" + name + " is given twice");
         o.Values.emplace_back(name, OptionNumber(name, text));
     }
+    const auto checkName = [&](const std::string& aOption, const std::string& aName) {
+        if (form.IndexOf(aName) < 0)
+            throw TUsageError("--" + aOption + ": the " + form.Caption() + " has no parameter " + QuotedValue(aName));
+    };
+    if (o.Sweep) checkName("sweep", o.Sweep->Parameter);
+    for (const TFreeParameter& f : o.Fit) checkName("fit", f.Name);
     if (o.Help) return o;
     o.Stock = stock.Apply(o.Stock);
+    if (o.Sweep && !o.Fit.empty()) throw TUsageError("--sweep and --fit do not go together");
+    if (!o.Targets.empty() && o.Fit.empty()) throw TUsageError("--target goes with --fit");
+    if (!o.Fit.empty() && o.Targets.empty())
+        throw TUsageError("--fit needs at least one --target (" + QuantityNames() + ")");
+    if (formatGiven && !o.Sweep && o.Fit.empty()) throw TUsageError("--format goes with --sweep or --fit");
+    if (o.Sweep) {
+        if (!o.OutFile.empty()) throw TUsageError("--sweep prints a table and writes no design: leave out --out");
+        return o;
+    }
     if (o.OutFile.empty()) throw TUsageError("no design file to write (--out FILE.tvk)");
     return o;
 }
@@ -118,21 +207,31 @@ TLoopTemplate DesignTemplate(const TDesignOptions& aOptions) {
     return t;
 }
 
-std::string WriteTemplateDesign(const TDesignOptions& aOptions) {
-    const TLoopTemplate t = DesignTemplate(aOptions);
-    const std::unique_ptr<TDesign> design = t.Generate();
+void CheckDesignOut(const std::string& aFile) {
     // Only a design is written over: any other file would lose its text.
     TIniFile existing;
-    if (existing.LoadFile(aOptions.OutFile) == TIniLoad::Loaded && !IsDesign(existing) && !existing.Text().empty())
-        throw TUsageError(aOptions.OutFile + " is there and is not a Torvik design; it is left as it is");
-    SaveDesign(aOptions.OutFile, *design);
-    return aOptions.OutFile + ": " + t.Form().Caption() + ", " + std::to_string(design->CurrentWire->Count()) +
-           " segments of " + Number(t.SegmentSize) + " mm, " + t.Stock.Material.Name + " " + t.Stock.Size.Name +
-           "\n";
+    if (existing.LoadFile(aFile) == TIniLoad::Loaded && !IsDesign(existing) && !existing.Text().empty())
+        throw TUsageError(aFile + " is there and is not a Torvik design; it is left as it is");
+}
+
+std::string WriteDesignOf(const TLoopTemplate& aTemplate, const std::string& aFile) {
+    const std::unique_ptr<TDesign> design = aTemplate.Generate();
+    CheckDesignOut(aFile);
+    SaveDesign(aFile, *design);
+    return aFile + ": " + aTemplate.Form().Caption() + ", " + std::to_string(design->CurrentWire->Count()) +
+           " segments of " + Number(aTemplate.SegmentSize) + " mm, " + aTemplate.Stock.Material.Name + " " +
+           aTemplate.Stock.Size.Name + "\n";
+}
+
+std::string WriteTemplateDesign(const TDesignOptions& aOptions) {
+    return WriteDesignOf(DesignTemplate(aOptions), aOptions.OutFile);
 }
 
 std::string DesignUsageText() {
     return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [options] --out FILE.tvk\n"
+           "       torvik-design FORM [--PARAMETER VALUE ...] [options] --sweep PARAM=FROM:TO:N\n"
+           "       torvik-design FORM [--PARAMETER VALUE ...] [options] --fit PARAM=LO:HI ...\n"
+           "                     --target NAME[@A]=VALUE ... --out FILE.tvk\n"
            "\n"
            "Makes a loop of one of the parametric forms and writes it as a design file,\n"
            "with its parameters in the file's section [Template], so that the program's\n"
@@ -140,6 +239,28 @@ std::string DesignUsageText() {
            "the right bracket sits the span further along the same line, where the loop is\n"
            "activated: the passive wire ends the activation short of it. torvik-design\n"
            "--list lists the forms, torvik-design FORM --help a form's parameters.\n"
+           "\n"
+           "--sweep varies one parameter from FROM to TO in N equal steps (both ends\n"
+           "included) and prints both brackets' loads at each: every step's loop is\n"
+           "activated from zero load to full engagement in the slot (0.000001 mm,\n"
+           "0.00001 degrees) by Newton's method. A step whose values make no loop, or\n"
+           "whose activation fails, is reported as such and the sweep goes on.\n"
+           "\n"
+           "--fit searches up to three parameters, each between LO and HI, until the\n"
+           "activated loop meets every --target, and writes the loop it found to --out,\n"
+           "also when a target is missed (it is the best found; the report says which\n"
+           "target it missed). Targets: mf_right and mf_left, the moment-to-force ratio\n"
+           "M/F at the right and the left bracket in mm (met within 0.05 mm), and\n"
+           "f_right, the force |F| at the right bracket in cN (met within 1 cN). M/F\n"
+           "carries the sign of its moment, as torvik-activate reports it: a loop's\n"
+           "left M/F is mostly negative where its right one is positive, so ask for\n"
+           "mf_left=-10 for the same ratio at both teeth. A target holds at the loop's\n"
+           "activation, or at its own with NAME@A (A in mm, the template's activation\n"
+           "range): two of them, mf_right@0.5=10 and mf_right@1.5=10, hold M/F over\n"
+           "that range. The method is Levenberg-Marquardt on the targets' misfits\n"
+           "with differences by activations, within the bounds; it stops when every\n"
+           "target is within half its tolerance, or when no further progress is\n"
+           "possible.\n"
            "\n"
            "Forms: " +
            FormNames() +
@@ -160,14 +281,26 @@ std::string DesignUsageText() {
            "                             open the design with the same segment size\n"
            "  --out FILE.tvk             the design file to write; a design already there is\n"
            "                             written over, any other file is refused\n"
+           "  --sweep PARAM=FROM:TO:N    sweep a parameter in N steps (2 to 1000); writes no\n"
+           "                             design\n"
+           "  --fit PARAM=LO:HI          a free parameter of the fit and its bounds, up to\n"
+           "                             three; the fit starts at the given values\n"
+           "  --target NAME[@A]=VALUE    a target of the fit: mf_right, mf_left (mm) or\n"
+           "                             f_right (cN), at activation A mm if given; up to six\n"
+           "  --format text|json|csv     the form of the sweep's or the fit's report (text);\n"
+           "                             JSON names the inputs and the units, CSV columns\n"
+           "                             carry their units in their names\n"
            "  --list                     the forms\n"
            "  --help                     this text; after a form, the form's parameters\n"
            "  --version                  the program's version\n"
            "\n"
            "Numbers use \".\" as decimal separator.\n"
-           "Exit status: 0 written, 2 bad input (an unknown form, option or parameter, a\n"
-           "value that is not a number or lies outside its range, values the loop cannot\n"
-           "be made of) or a file that cannot be written.\n";
+           "Exit status: 0 written (a sweep: every step activated; a fit: every target\n"
+           "met), 1 a sweep with a step that failed, or a fit that missed a target (the\n"
+           "best design is still written), 2 bad input (an unknown form, option or\n"
+           "parameter, a value that is not a number or lies outside its range, values\n"
+           "the loop cannot be made of, bounds or targets that make no fit) or a file\n"
+           "that cannot be written.\n";
 }
 
 std::string FormUsageText(const TLoopForm& aForm) {

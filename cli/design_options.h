@@ -3,11 +3,14 @@
 // stock and segment size, and the design file to write; the lists of forms
 // and of a form's parameters; and writing the design.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/option_values.h"
+#include "cli/options.h"
+#include "solve/loop_fitter.h"
 #include "solve/loop_template.h"
 
 namespace torvik::cli {
@@ -24,15 +27,30 @@ struct TDesignOptions {
     TWireStock Stock = DefaultStock();
     double SegmentSize = 0.25;  // mm
     std::string OutFile;
+    // --sweep PARAM=FROM:TO:N: the parameter's name as given (the form's,
+    // checked), its ends and the number of steps; no design is written.
+    struct TSweepOption {
+        std::string Parameter;
+        double From = 0, To = 0;
+        int Steps = 0;
+    };
+    std::optional<TSweepOption> Sweep;
+    // --fit PARAM=LO:HI (up to three) and --target NAME[@A]=VALUE: the fit,
+    // whose design is written to OutFile.
+    std::vector<TFreeParameter> Fit;
+    std::vector<TFitTarget> Targets;
+    TOutputFormat Format = TOutputFormat::Text;
 };
 
 // Reads the arguments after the program name. The program's own options
-// (the stock, --segment-size, --out; options that run the design belong
-// beside them) are taken first; any other --NAME is a parameter of the form,
-// checked once the form is known. Throws TUsageError for bad input: an
-// unknown form, option or parameter, a value that is not a number, a
-// parameter given twice, no --out. With --help, --list or --version the
-// rest is only checked as far as it must be read.
+// (the stock, --segment-size, --out, --sweep, --fit, --target, --format)
+// are taken first; any other --NAME is a parameter of the form, checked
+// once the form is known. Throws TUsageError for bad input: an unknown
+// form, option or parameter, a value that is not a number, a parameter
+// given twice, no --out (but for --sweep, which takes none), --sweep with
+// --fit, a fit without targets or targets without a fit, --format without
+// either. With --help, --list or --version the rest is only checked as far
+// as it must be read.
 TDesignOptions ParseDesignOptions(const std::vector<std::string>& args);
 
 // The help printed by --help without a form.
@@ -55,5 +73,11 @@ TLoopTemplate DesignTemplate(const TDesignOptions& aOptions);
 // bad values and a file that is not a design, and the file error of a
 // design that cannot be written.
 std::string WriteTemplateDesign(const TDesignOptions& aOptions);
+
+// Throws TUsageError when aFile is there and is not a design.
+void CheckDesignOut(const std::string& aFile);
+// Writes the design of aTemplate, with its template, to aFile as
+// WriteTemplateDesign does; returns the line that reports it.
+std::string WriteDesignOf(const TLoopTemplate& aTemplate, const std::string& aFile);
 
 }  // namespace torvik::cli

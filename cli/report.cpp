@@ -126,19 +126,6 @@ std::string JsonField(const TField& f) {
     return "\"" + f.name + "\": " + value;
 }
 
-// The wire's cross-section: its name, and its sides in mm beside it, so that
-// a name such as "0.016" (inches) is not taken for a size in mm.
-std::string CrossSectionInMm(const TWireSize& aSize) {
-    if (aSize.IsRound()) return aSize.Name + " (" + Measure(aSize.CrossA / 10, 4, " mm") + " round)";
-    return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Measure(aSize.CrossB / 10, 4, " mm") + ")";
-}
-
-// "Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)".
-std::string StockDetails(const TWireStock& aStock) {
-    return aStock.Material.Name + " (E " + Measure(aStock.Material.Modulus, 0, " N/mm²") + "), " +
-           CrossSectionInMm(aStock.Size);
-}
-
 // Where a part of the stock came from, as the text report says it.
 std::string SourcePhrase(TStockSource aSource) {
     switch (aSource) {
@@ -214,6 +201,19 @@ std::string TextLoad(const char* title, const TLoadReport& l) {
 }
 
 }  // namespace
+
+// The wire's cross-section: its name, and its sides in mm beside it, so that
+// a name such as "0.016" (inches) is not taken for a size in mm.
+std::string CrossSectionInMm(const TWireSize& aSize) {
+    if (aSize.IsRound()) return aSize.Name + " (" + Measure(aSize.CrossA / 10, 4, " mm") + " round)";
+    return aSize.Name + " (" + Fixed(aSize.CrossA / 10, 4) + " x " + Measure(aSize.CrossB / 10, 4, " mm") + ")";
+}
+
+// "Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)".
+std::string StockDetails(const TWireStock& aStock) {
+    return aStock.Material.Name + " (E " + Measure(aStock.Material.Modulus, 0, " N/mm²") + "), " +
+           CrossSectionInMm(aStock.Size);
+}
 
 std::optional<double> MomentOverForce(const TLoadReport& aLoad) {
     return torvik::MomentOverForce(aLoad.x, aLoad.y, aLoad.m);

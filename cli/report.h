@@ -17,6 +17,12 @@ namespace torvik::cli {
 std::optional<double> MomentOverForce(const TLoadReport& aLoad);
 std::optional<double> MomentOverForceX(const TLoadReport& aLoad);
 
+// The wire's cross-section: its name, and its sides in mm beside it, so that
+// a name such as "0.016" (inches) is not taken for a size in mm.
+std::string CrossSectionInMm(const TWireSize& aSize);
+// "Stainless Steel (E 172000 N/mm²), 0.016 (0.4064 mm round)".
+std::string StockDetails(const TWireStock& aStock);
+
 // The report's first lines: the design file with its segment count, and the
 // wire's material and cross-section (a line per run for a mixed wire) with
 // where they came from.
