@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,14 +16,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include "dialogs/chart_support.h"
 #include "support/chart_scale.h"
 #include "qt/file_names.h"
 #include "qt/locale_numbers.h"
@@ -40,43 +37,6 @@ namespace {
 constexpr int MaxWindowSteps = 1000;
 
 std::string Mask(int aDecimals) { return aDecimals > 0 ? "0." + std::string(aDecimals, '0') : "0"; }
-
-QValueAxis* NewAxis(const QString& aTitle, QChart* aChart, Qt::Alignment aSide) {
-    auto* axis = new QValueAxis(aChart);
-    axis->setTitleText(aTitle);
-    axis->setLabelFormat("%.4g");
-    aChart->addAxis(axis, aSide);
-    return axis;
-}
-
-// The extent of a series' values.
-TDataExtent ExtentOf(const QList<QPointF>& aPoints) {
-    TDataExtent e;
-    for (const QPointF& p : aPoints) {
-        e.lo = std::min(e.lo, p.y());
-        e.hi = std::max(e.hi, p.y());
-    }
-    return e;
-}
-
-// A series on the chart against the activation axis and its own value axis,
-// scaled as aScale says.
-void AddSeries(QChart* aChart, QValueAxis* aX, const QString& aName, const QColor& aColour, const QList<QPointF>& aPoints,
-               const QString& aAxisTitle, Qt::Alignment aSide, const TAxisScale& aScale, int aIntervals) {
-    auto* series = new QLineSeries(aChart);
-    series->setName(aName);
-    series->setPointsVisible(true);
-    series->setPen(QPen(aColour, 2));
-    series->append(aPoints);
-    aChart->addSeries(series);
-    QValueAxis* axis = NewAxis(aAxisTitle, aChart, aSide);
-    axis->setLinePenColor(aColour);
-    axis->setLabelsColor(aColour);
-    axis->setRange(aScale.min, aScale.max);
-    axis->setTickCount(aIntervals + 1);
-    series->attachAxis(aX);
-    series->attachAxis(axis);
-}
 
 }  // namespace
 
@@ -273,10 +233,13 @@ void TActivationCurveForm::FillChart() {
     const TAlignedScales aligned = AlignedScales({ExtentOf(force), ExtentOf(moment), ExtentOf(ratio)});
     const std::vector<TAxisScale>& scales = aligned.axes;
     const int intervals = aligned.intervals;
-    AddSeries(chart, x, tr("|F| (cN)"), QColor(0, 0, 255), force, tr("Force (cN)"), Qt::AlignLeft, scales[0], intervals);
-    AddSeries(chart, x, tr("M (cN·mm)"), QColor(220, 0, 0), moment, tr("Moment (cN·mm)"), Qt::AlignRight, scales[1],
-              intervals);
-    AddSeries(chart, x, tr("M/F (mm)"), QColor(0, 140, 0), ratio, tr("M/F (mm)"), Qt::AlignRight, scales[2], intervals);
+    const QColor blue(0, 0, 255), red(220, 0, 0), green(0, 140, 0);
+    AddLineSeries(chart, x, AddValueAxis(chart, tr("Force (cN)"), blue, Qt::AlignLeft, scales[0], intervals),
+                  tr("|F| (cN)"), blue, force);
+    AddLineSeries(chart, x, AddValueAxis(chart, tr("Moment (cN·mm)"), red, Qt::AlignRight, scales[1], intervals),
+                  tr("M (cN·mm)"), red, moment);
+    AddLineSeries(chart, x, AddValueAxis(chart, tr("M/F (mm)"), green, Qt::AlignRight, scales[2], intervals),
+                  tr("M/F (mm)"), green, ratio);
     QChart* old = FChartView->chart();
     FChartView->setChart(chart);
     delete old;
@@ -325,49 +288,11 @@ void TActivationCurveForm::SaveChartBtnClick() {
 }
 
 void TActivationCurveForm::WriteCsv(const QString& aFileName) const {
-    const std::string text = CurveCsv(FCurve->Steps(), &FTooth);
-    QSaveFile file(aFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) !=
-                                                static_cast<qint64>(text.size()) ||
-        !file.commit())
-        throw std::runtime_error(
-            tr("Could not write \"%1\": %2").arg(ShownName(aFileName), file.errorString()).toStdString());
+    WriteTextFile(aFileName, CurveCsv(FCurve->Steps(), &FTooth));
 }
 
 void TActivationCurveForm::WriteChart(const QString& aFileName) const {
-    const QSize size = FChartView->size().expandedTo(QSize(640, 400));
-    const QRect area(QPoint(0, 0), size);
-    if (QFileInfo(aFileName).suffix().compare("svg", Qt::CaseInsensitive) == 0) {
-        // The SVG is written beside and renamed over the target, so a failed
-        // write leaves no half file.
-        const QString temporary = aFileName + ".part";
-        QSvgGenerator svg;
-        svg.setFileName(temporary);
-        svg.setSize(size);
-        svg.setViewBox(area);
-        svg.setTitle(windowTitle());
-        QPainter painter;
-        if (!painter.begin(&svg))
-            throw std::runtime_error(tr("Could not write \"%1\".").arg(ShownName(aFileName)).toStdString());
-        FChartView->render(&painter, QRectF(area), FChartView->rect());
-        painter.end();
-        QFile::remove(aFileName);
-        if (!QFile::rename(temporary, aFileName)) {
-            QFile::remove(temporary);
-            throw std::runtime_error(tr("Could not write \"%1\".").arg(ShownName(aFileName)).toStdString());
-        }
-        return;
-    }
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        FChartView->render(&painter, QRectF(area), FChartView->rect());
-    }
-    QSaveFile file(aFileName);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw std::runtime_error(
-            tr("Could not write \"%1\": %2").arg(ShownName(aFileName), file.errorString()).toStdString());
+    WriteChartFile(*FChartView, aFileName, windowTitle());
 }
 
 }  // namespace torvik

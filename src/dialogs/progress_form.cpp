@@ -1,5 +1,6 @@
 #include "dialogs/progress_form.h"
 
+#include <chrono>
 #include <exception>
 
 #include <QDialogButtonBox>
@@ -17,11 +18,15 @@ namespace {
 // How long one slice of work may keep the event loop waiting.
 constexpr int SliceMs = 15;
 constexpr int BarSteps = 1000;
+// How often the window looks at a worker's progress, and how often the
+// worker reports it.
+constexpr int PollMs = 30;
+constexpr auto ReportEvery = std::chrono::milliseconds(20);
 
 }  // namespace
 
 TProgressForm::TProgressForm(const QString& aCaption, std::function<bool()> aWork,
-                             std::function<TProgress()> aProgress, QWidget* aParent)
+                             std::function<TProgress()> aProgress, QWidget* aParent, TPlace aPlace)
     : TTorvikDialog("ProgressForm", aCaption, 0, aParent), FWork(std::move(aWork)), FProgress(std::move(aProgress)) {
     FText = new QLabel(this);
     FText->setObjectName("ProgressText");
@@ -43,9 +48,72 @@ TProgressForm::TProgressForm(const QString& aCaption, std::function<bool()> aWor
     ShowProgress();
     FTimer = new QTimer(this);
     FTimer->setObjectName("WorkTimer");
+    if (aPlace == TPlace::WorkerThread) {
+        FTimer->setInterval(PollMs);
+        connect(FTimer, &QTimer::timeout, this, &TProgressForm::Poll);
+        FTimer->start();
+        StartWorker();
+        return;
+    }
     FTimer->setInterval(0);
     connect(FTimer, &QTimer::timeout, this, &TProgressForm::RunSlice);
     FTimer->start();
+}
+
+TProgressForm::~TProgressForm() { StopWorker(); }
+
+void TProgressForm::StartWorker() {
+    FWorker = std::thread([this] {
+        QString error;
+        auto reported = std::chrono::steady_clock::now();
+        const auto report = [this] {
+            if (!FProgress) return;
+            TProgress p = FProgress();
+            const std::lock_guard<std::mutex> lock(FMutex);
+            FReported = std::move(p);
+        };
+        try {
+            while (!FStop && FWork()) {
+                const auto now = std::chrono::steady_clock::now();
+                if (now - reported >= ReportEvery) {
+                    report();
+                    reported = now;
+                }
+            }
+            report();
+        } catch (const std::exception& e) {
+            error = QString::fromUtf8(e.what());
+        } catch (...) {
+            error = QStringLiteral("Unknown error");
+        }
+        {
+            const std::lock_guard<std::mutex> lock(FMutex);
+            FWorkerError = error;
+        }
+        FWorkerDone = true;
+    });
+}
+
+void TProgressForm::StopWorker() {
+    FStop = true;
+    if (FWorker.joinable()) FWorker.join();
+}
+
+void TProgressForm::Poll() {
+    if (FFinished) return;
+    TProgress p;
+    {
+        const std::lock_guard<std::mutex> lock(FMutex);
+        p = FReported;
+    }
+    Show(p);
+    if (!FWorkerDone) return;
+    StopWorker();
+    FFinished = true;
+    FTimer->stop();
+    FError = FWorkerError;
+    if (FError.isEmpty()) accept();
+    else QDialog::reject();
 }
 
 void TProgressForm::RunSlice() {
@@ -70,14 +138,23 @@ void TProgressForm::RunSlice() {
     else QDialog::reject();
 }
 
-void TProgressForm::ShowProgress() {
-    const TProgress p = FProgress ? FProgress() : TProgress{};
-    FBar->setValue(static_cast<int>(p.fraction * BarSteps + 0.5));
-    FText->setText(p.text);
+void TProgressForm::ShowProgress() { Show(FProgress ? FProgress() : TProgress{}); }
+
+void TProgressForm::Show(const TProgress& aProgress) {
+    // A fraction that is not known shows a busy bar.
+    if (aProgress.fraction < 0) {
+        FBar->setRange(0, 0);
+    } else {
+        FBar->setRange(0, BarSteps);
+        FBar->setValue(static_cast<int>(aProgress.fraction * BarSteps + 0.5));
+    }
+    FText->setText(aProgress.text);
 }
 
 void TProgressForm::reject() {
-    // Cancel: no more slices, whether or not the window is showing.
+    // Cancel: no more slices, whether or not the window is showing; a
+    // worker is waited for.
+    StopWorker();
     FFinished = true;
     FTimer->stop();
     QDialog::reject();
