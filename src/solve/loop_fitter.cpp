@@ -23,10 +23,6 @@ constexpr int MaxStalls = 3;
 
 const char* const ActivationName = "activation";
 
-std::string WithUnit(double aValue, const TTemplateParameter& aParameter) {
-    return FormatMask(aValue, "0.###") + (aParameter.Unit == TParameterUnit::Millimetre ? " mm" : "\u00b0");
-}
-
 double Largest(const std::vector<double>& aValues) {
     double m = 0;
     for (const double v : aValues) m = std::max(m, std::abs(v));
@@ -176,56 +172,64 @@ private:
 
 // ---- the fitter ------------------------------------------------------------------
 
-TLoopFitter::TLoopFitter(const TLoopTemplate& aTemplate, const TFitSettings& aSettings)
-    : FTemplate(aTemplate), FSettings(aSettings) {
-    const TLoopForm& form = FTemplate.Form();
+std::string FitProblem(const TLoopTemplate& aTemplate, const TFitSettings& aSettings, const TNumberFormat& aFormat) {
+    const TLoopForm& form = aTemplate.Form();
+    const auto withUnit = [&aFormat](double aValue, const TTemplateParameter& p) {
+        return aFormat(aValue, "0.###") + (p.Unit == TParameterUnit::Millimetre ? " mm" : "\u00b0");
+    };
     const auto& free = aSettings.Free;
     if (free.empty() || free.size() > static_cast<std::size_t>(MaxFreeParameters))
-        throw std::invalid_argument("A fit takes from 1 to " + std::to_string(MaxFreeParameters) +
-                                    " free parameters.");
-    std::vector<double> u;
-    for (std::size_t j = 0; j < free.size(); ++j) {
-        const int index = form.IndexOf(free[j].Name);
-        if (index < 0)
-            throw std::invalid_argument("The " + std::string(form.Caption()) + " has no parameter '" + free[j].Name +
-                                        "'.");
-        if (std::find(FIndex.begin(), FIndex.end(), index) != FIndex.end())
-            throw std::invalid_argument("The parameter '" + free[j].Name + "' is free twice.");
-        FIndex.push_back(index);
+        return "A fit takes from 1 to " + std::to_string(MaxFreeParameters) + " free parameters.";
+    std::vector<int> seen;
+    for (const TFreeParameter& f : free) {
+        const int index = form.IndexOf(f.Name);
+        if (index < 0) return "The " + std::string(form.Caption()) + " has no parameter '" + f.Name + "'.";
         const TTemplateParameter& p = form.Parameters()[static_cast<std::size_t>(index)];
-        FSettings.Free[j].Name = p.Name;
-        const double lo = free[j].Low, hi = free[j].High;
-        if (!std::isfinite(lo) || !std::isfinite(hi))
-            throw std::invalid_argument("The bounds of " + p.Caption + " are not numbers.");
-        if (!(lo < hi))
-            throw std::invalid_argument("The lower bound of " + p.Caption + " must lie below its upper bound.");
-        if (lo < p.Min || hi > p.Max)
-            throw std::invalid_argument(p.Caption + " can be from " + WithUnit(p.Min, p) + " to " + WithUnit(p.Max, p) +
-                                        ": its bounds must lie within that.");
-        const double v = std::clamp(FTemplate.Values()[static_cast<std::size_t>(index)], lo, hi);
-        u.push_back(v >= hi ? 1.0 : (v - lo) / (hi - lo));
+        if (std::find(seen.begin(), seen.end(), index) != seen.end()) return p.Caption + " is free twice.";
+        seen.push_back(index);
+        if (!std::isfinite(f.Low) || !std::isfinite(f.High)) return "The bounds of " + p.Caption + " are not numbers.";
+        if (!(f.Low < f.High)) return "The lower bound of " + p.Caption + " must lie below its upper bound.";
+        if (f.Low < p.Min || f.High > p.Max)
+            return p.Caption + " can be from " + withUnit(p.Min, p) + " to " + withUnit(p.Max, p) +
+                   ": its bounds must lie within that.";
     }
     const auto& targets = aSettings.Targets;
     if (targets.empty() || targets.size() > static_cast<std::size_t>(MaxFitTargets))
-        throw std::invalid_argument("A fit takes from 1 to " + std::to_string(MaxFitTargets) + " targets.");
+        return "A fit takes from 1 to " + std::to_string(MaxFitTargets) + " targets.";
     const TTemplateParameter& activation =
         form.Parameters()[static_cast<std::size_t>(form.IndexOf(ActivationName))];
     for (const TFitTarget& t : targets) {
         const std::string name = FitQuantityCaption(t.Quantity);
-        if (!std::isfinite(t.Value)) throw std::invalid_argument("The target for " + name + " is not a number.");
+        if (!std::isfinite(t.Value)) return "The target for " + name + " is not a number.";
         if (!(t.Tolerance > 0) || !std::isfinite(t.Tolerance))
-            throw std::invalid_argument("The tolerance of " + name + " must be a number above 0.");
+            return "The tolerance of " + name + " must be a number above 0.";
         if (t.Activation && !(*t.Activation >= activation.Min && *t.Activation <= activation.Max))
-            throw std::invalid_argument("The activation of a target must lie within " +
-                                        WithUnit(activation.Min, activation) + " to " +
-                                        WithUnit(activation.Max, activation) + ".");
+            return "The activation of a target must lie within " + withUnit(activation.Min, activation) + " to " +
+                   withUnit(activation.Max, activation) + ".";
     }
-    if (aSettings.MaxSolves < 1) throw std::invalid_argument("A fit needs at least one activation.");
+    if (aSettings.MaxSolves < 1) return "A fit needs at least one activation.";
+    return {};
+}
+
+TLoopFitter::TLoopFitter(const TLoopTemplate& aTemplate, const TFitSettings& aSettings)
+    : FTemplate(aTemplate), FSettings(aSettings) {
+    if (const std::string problem = FitProblem(aTemplate, aSettings); !problem.empty())
+        throw std::invalid_argument(problem);
+    const TLoopForm& form = FTemplate.Form();
+    std::vector<double> u;
+    for (TFreeParameter& f : FSettings.Free) {
+        const int index = form.IndexOf(f.Name);
+        FIndex.push_back(index);
+        f.Name = form.Parameters()[static_cast<std::size_t>(index)].Name;
+        const double v = std::clamp(FTemplate.Values()[static_cast<std::size_t>(index)], f.Low, f.High);
+        u.push_back(v >= f.High ? 1.0 : (v - f.Low) / (f.High - f.Low));
+    }
+    const std::size_t targets = FSettings.Targets.size();
     FResult.start = ValuesOf(u);
     FResult.found = FResult.start;
-    FResult.startValues.assign(targets.size(), std::nullopt);
-    FResult.reached.assign(targets.size(), std::nullopt);
-    FResult.met.assign(targets.size(), false);
+    FResult.startValues.assign(targets, std::nullopt);
+    FResult.reached.assign(targets, std::nullopt);
+    FResult.met.assign(targets, false);
     Evaluate(u);
 }
 

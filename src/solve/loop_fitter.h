@@ -105,15 +105,19 @@ struct TFitResult {
     bool AllMet() const;
 };
 
+// Why the settings make no fit of aTemplate, numbers written by aFormat: no
+// free parameter or more than three, one given twice or not of the form,
+// bounds that are not numbers, not in order or outside the parameter's
+// range; no target or more than MaxFitTargets, a target value that is not a
+// number, a tolerance that is not positive, an activation outside the
+// template's range. Empty when they make one.
+std::string FitProblem(const TLoopTemplate& aTemplate, const TFitSettings& aSettings,
+                       const TNumberFormat& aFormat = FileNumberText);
+
 class TLoopFitter {
 public:
     // Copies aTemplate; the free parameters start at its values, moved into
-    // their bounds. Throws std::invalid_argument with the user's message for
-    // bad settings: no free parameter or more than three, one given twice or
-    // not of the form, bounds that are not numbers, not in order or outside
-    // the parameter's range; no target or more than MaxFitTargets, a target
-    // value that is not a number, a tolerance that is not positive, an
-    // activation outside the template's range.
+    // their bounds. Throws std::invalid_argument with FitProblem's message.
     TLoopFitter(const TLoopTemplate& aTemplate, const TFitSettings& aSettings);
     ~TLoopFitter();
     TLoopFitter(const TLoopFitter&) = delete;

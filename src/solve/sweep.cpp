@@ -1,37 +1,72 @@
 #include "solve/sweep.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-#include "support/numbers.h"
 
 namespace torvik {
 
 namespace {
 
-std::string WithUnit(double aValue, const TTemplateParameter& aParameter) {
-    return FormatMask(aValue, "0.###") + (aParameter.Unit == TParameterUnit::Millimetre ? " mm" : "\u00b0");
+std::string WithUnit(double aValue, const TTemplateParameter& aParameter, const TNumberFormat& aFormat) {
+    return aFormat(aValue, "0.###") + (aParameter.Unit == TParameterUnit::Millimetre ? " mm" : "\u00b0");
 }
 
 }  // namespace
 
+std::string SweepProblem(const TLoopTemplate& aTemplate, const TSweepSettings& aSettings,
+                         const TNumberFormat& aFormat) {
+    const int index = aTemplate.Form().IndexOf(aSettings.Parameter);
+    if (index < 0)
+        return "The " + std::string(aTemplate.Form().Caption()) + " has no parameter '" + aSettings.Parameter + "'.";
+    const TTemplateParameter& p = aTemplate.Form().Parameters()[static_cast<std::size_t>(index)];
+    if (aSettings.Steps < 2 || aSettings.Steps > MaxSweepSteps)
+        return "A sweep takes from 2 to " + std::to_string(MaxSweepSteps) + " steps.";
+    for (const double v : {aSettings.From, aSettings.To}) {
+        if (!std::isfinite(v)) return "The sweep's range is not a number.";
+        if (v < p.Min || v > p.Max)
+            return p.Caption + " can be from " + WithUnit(p.Min, p, aFormat) + " to " + WithUnit(p.Max, p, aFormat) +
+                   ": the sweep's range must lie within that.";
+    }
+    if (aSettings.From == aSettings.To) return "The sweep's first and last values are the same.";
+    return {};
+}
+
+TSweepSettings DefaultSweep(const TLoopTemplate& aTemplate, std::string_view aParameter, int aSteps) {
+    const TLoopForm& form = aTemplate.Form();
+    const TTemplateParameter& p = form.Parameters().at(static_cast<std::size_t>(form.IndexOf(aParameter)));
+    // The round number nearest a tenth of the range, on a logarithmic scale.
+    const double tenth = (p.Max - p.Min) / 10;
+    const double power = std::pow(10.0, std::floor(std::log10(tenth)));
+    double delta = power;
+    for (const double m : {2.0, 5.0, 10.0})
+        if (std::abs(std::log(tenth / (m * power))) < std::abs(std::log(tenth / delta))) delta = m * power;
+    const double value = std::clamp(aTemplate.Value(p.Name), p.Min, p.Max);
+    TSweepSettings s;
+    s.Parameter = p.Name;
+    s.From = value - delta;
+    s.To = value + delta;
+    // Moved inside the range, keeping its width where the range allows.
+    if (s.From < p.Min) {
+        s.To = std::min(p.Max, s.To + (p.Min - s.From));
+        s.From = p.Min;
+    }
+    if (s.To > p.Max) {
+        s.From = std::max(p.Min, s.From - (s.To - p.Max));
+        s.To = p.Max;
+    }
+    s.Steps = aSteps;
+    return s;
+}
+
 TSweep::TSweep(const TLoopTemplate& aTemplate, const TSweepSettings& aSettings)
     : FTemplate(aTemplate), FSettings(aSettings) {
-    FTemplate.Value(aSettings.Parameter);  // throws for a name the form does not have
+    if (const std::string problem = SweepProblem(aTemplate, aSettings); !problem.empty())
+        throw std::invalid_argument(problem);
     FParameter = FTemplate.Form().IndexOf(aSettings.Parameter);
-    const TTemplateParameter& p = Parameter();
-    FSettings.Parameter = p.Name;
-    if (aSettings.Steps < 2 || aSettings.Steps > MaxSweepSteps)
-        throw std::invalid_argument("A sweep takes from 2 to " + std::to_string(MaxSweepSteps) + " steps.");
-    for (const double v : {aSettings.From, aSettings.To}) {
-        if (!std::isfinite(v)) throw std::invalid_argument("The sweep's range is not a number.");
-        if (v < p.Min || v > p.Max)
-            throw std::invalid_argument(p.Caption + " can be from " + WithUnit(p.Min, p) + " to " + WithUnit(p.Max, p) +
-                                        ": the sweep's range must lie within that.");
-    }
-    if (aSettings.From == aSettings.To)
-        throw std::invalid_argument("The sweep's first and last values are the same.");
-    FTemplate.SetValue(p.Name, aSettings.From);
+    FSettings.Parameter = Parameter().Name;
+    FTemplate.SetValue(FSettings.Parameter, aSettings.From);
     FSteps.reserve(static_cast<std::size_t>(aSettings.Steps));
 }
 

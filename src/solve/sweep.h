@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "solve/template_activation.h"
@@ -35,12 +36,22 @@ struct TSweepStep {
     TTemplateLoads loads;
 };
 
+// Why the settings make no sweep of aTemplate, numbers written by aFormat:
+// a parameter the form does not have, steps out of range, equal ends, or an
+// end that is not a number or lies outside the parameter's range; empty
+// when they make one.
+std::string SweepProblem(const TLoopTemplate& aTemplate, const TSweepSettings& aSettings,
+                         const TNumberFormat& aFormat = FileNumberText);
+
+// A sweep of aParameter around its value in aTemplate: from a round tenth
+// of its range below to as much above (1, 2 or 5 times a power of ten),
+// moved inside the range, in aSteps steps. aParameter must be the form's.
+TSweepSettings DefaultSweep(const TLoopTemplate& aTemplate, std::string_view aParameter, int aSteps = 20);
+
 class TSweep {
 public:
-    // Copies aTemplate. Throws TTemplateError for a parameter the form does
-    // not have, std::invalid_argument (with the user's message) for steps
-    // out of range, equal ends, or an end that is not a number or lies
-    // outside the parameter's range.
+    // Copies aTemplate. Throws std::invalid_argument with SweepProblem's
+    // message.
     TSweep(const TLoopTemplate& aTemplate, const TSweepSettings& aSettings);
     ~TSweep();
     TSweep(const TSweep&) = delete;
