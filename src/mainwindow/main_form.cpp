@@ -31,6 +31,7 @@
 #include "mainwindow/print_commands.h"
 #include "mainwindow/recent_designs.h"
 #include "mainwindow/shortcuts.h"
+#include "mainwindow/sweep_fit_commands.h"
 #include "mainwindow/template_commands.h"
 #include "mainwindow/tool_dispatch.h"
 #include "mainwindow/force_commands.h"
@@ -93,6 +94,7 @@ TMainForm::TMainForm(const TPaths& aPaths, std::unique_ptr<TDialogs> aDialogs, Q
     new TPrintCommands(*this);
     new TExportCommands(*this);
     new TTemplateCommands(*this);
+    new TSweepFitCommands(*this);
     FImageCommands = new TImageCommands(*this);
     // The client area lies below the menu bar.
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());

@@ -78,6 +78,12 @@ constexpr TActionText ActionTexts[] = {
      "Wire Slides in Slot|In Slot mode the wire slides along the right bracket's slot, free of force along it "
      "(straight wire with V-bends or step bends). Off: the slot holds the wire end in place (loops)."},
     {"ActionActivationCurve", "Activation &Curve...", "Activation Curve|Force, moment and M/F as the loop deactivates."},
+    {"ActionParameterSweep", "Parameter S&weep...",
+     "Parameter Sweep|Chart the loads as one size of the loop's template varies. For a design made from a template: "
+     "File > New from Template... makes one."},
+    {"ActionFitLoop", "&Fit Loop...",
+     "Fit Loop|Find the sizes of the loop's template that give the wanted M/F and force. For a design made from a "
+     "template: File > New from Template... makes one."},
     {"MenuHelpContents", "&Contents", "Open Help file."},
     {"MenuHelpAbout", "&About...", "Information about Torvik."},
 };

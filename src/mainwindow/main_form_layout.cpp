@@ -155,6 +155,8 @@ void TMainForm::CreateMenus() {
     AddItem(run, "MenuRunWireSlides");
     AddSeparator(run, "MenuSepCurve");
     AddItem(run, "ActionActivationCurve", "MenuRunCurve");
+    AddItem(run, "ActionParameterSweep", "MenuRunSweep");
+    AddItem(run, "ActionFitLoop", "MenuRunFit");
 
     QMenu* help = AddMenu(nullptr, "MenuHelp", "&Help");
     AddItem(help, "MenuHelpContents");

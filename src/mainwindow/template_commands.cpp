@@ -10,6 +10,37 @@
 
 namespace torvik {
 
+namespace {
+
+// Shows the design after it was made: limits the selected node, and fits it
+// into the display as Open does.
+void ShowMade(TMainForm& aForm) {
+    aForm.SetSelectedNode(std::min(aForm.SelectedNode(), aForm.Design().CurrentWire->Count() - 1));
+    aForm.UpdateActionsAndMenus();
+    aForm.Action("ActionFileEditTemplate")->setEnabled(aForm.Design().Template.has_value());
+    aForm.RefreshMarkers();
+    if (aForm.Settings().BestFitOnOpen) aForm.Action("MenuViewBestFit")->trigger();
+}
+
+}  // namespace
+
+TLoopTemplate TemplateOfDesign(TMainForm& aForm) {
+    const TDesign& design = aForm.Design();
+    const TWireSeg& first = design.CurrentWire->Segment(0);
+    TLoopTemplate t = TLoopTemplate::FromRecord(*design.Template, TWireStock{first.material, first.size});
+    // The window's segments are those of Options, as for any new wire.
+    t.SegmentSize = aForm.Settings().SegmentSize;
+    return t;
+}
+
+void AdoptTemplateDesign(TMainForm& aForm, const TLoopTemplate& aTemplate) {
+    const std::unique_ptr<TDesign> made = aTemplate.Generate();
+    if (aForm.Running()) aForm.ActionStopRunExecute();
+    aForm.RecordUndo();
+    AdoptGenerated(aForm.Design(), *made);
+    ShowMade(aForm);
+}
+
 TTemplateCommands::TTemplateCommands(TMainForm& aForm) : QObject(&aForm), FForm(aForm) {
     setObjectName("TemplateCommands");
     FForm.Bind("ActionFileNewFromTemplate", [this] { NewFromTemplateExecute(); });
@@ -50,7 +81,7 @@ void TTemplateCommands::NewFromTemplateExecute() {
     if (FForm.Running()) FForm.ActionStopRunExecute();
     FForm.ResetNew();
     AdoptGenerated(FForm.Design(), *made);
-    Show();
+    ShowMade(FForm);
 }
 
 void TTemplateCommands::EditTemplateExecute() {
@@ -59,30 +90,14 @@ void TTemplateCommands::EditTemplateExecute() {
         UpdateActions();
         return;
     }
-    const TWireSeg& first = design.CurrentWire->Segment(0);
-    TLoopTemplate start = TLoopTemplate::FromRecord(*design.Template, TWireStock{first.material, first.size});
-    // The window's segments are those of Options, as for any new wire.
-    start.SegmentSize = FForm.Settings().SegmentSize;
+    const TLoopTemplate start = TemplateOfDesign(FForm);
     const QString note =
         MatchesTemplate(design)
             ? QString()
             : tr("The design on screen is no longer what this template makes: its wire or its brackets have been "
                  "changed since. OK replaces it with the template's design; Edit > Undo brings the wire back.");
     const std::optional<TLoopTemplate> chosen = Ask(tr("Edit Template"), start, note);
-    if (!chosen) return;
-    const std::unique_ptr<TDesign> made = chosen->Generate();
-    if (FForm.Running()) FForm.ActionStopRunExecute();
-    FForm.RecordUndo();
-    AdoptGenerated(FForm.Design(), *made);
-    Show();
-}
-
-void TTemplateCommands::Show() {
-    FForm.SetSelectedNode(std::min(FForm.SelectedNode(), FForm.Design().CurrentWire->Count() - 1));
-    FForm.UpdateActionsAndMenus();
-    UpdateActions();
-    FForm.RefreshMarkers();
-    if (FForm.Settings().BestFitOnOpen) FForm.Action("MenuViewBestFit")->trigger();
+    if (chosen) AdoptTemplateDesign(FForm, *chosen);
 }
 
 }  // namespace torvik

@@ -24,6 +24,18 @@ namespace torvik {
 
 class TMainForm;
 
+// The template of the design on screen as Edit Template opens it: the
+// design's record, with the stock of its wire's first segment and the
+// segment size of Options. The design keeps a template. Throws
+// TTemplateError for a form this version does not know.
+TLoopTemplate TemplateOfDesign(TMainForm& aForm);
+// Makes the design on screen aTemplate's, as Edit Template's OK does: a
+// running activation is stopped, the template's wire replaces the wire as
+// one undo step, the brackets move, the loads become zero, the template
+// goes with the design. Throws TTemplateError, changing nothing, when
+// aTemplate cannot be made.
+void AdoptTemplateDesign(TMainForm& aForm, const TLoopTemplate& aTemplate);
+
 class TTemplateCommands : public QObject {
     Q_OBJECT
 public:
@@ -39,10 +51,6 @@ public:
 private:
     // Shows the dialog with aStart; the template chosen with OK, or nothing.
     std::optional<TLoopTemplate> Ask(const QString& aCaption, const TLoopTemplate& aStart, const QString& aNote);
-    // Shows the design after it was made: limits the selected node, and
-    // fits it into the display as Open does.
-    void Show();
-
     TMainForm& FForm;
     // The form and values of the last New from Template.
     std::optional<TLoopTemplate> FLast;

@@ -7,7 +7,7 @@ namespace torvik {
 
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 12> Pages{{
+constexpr std::array<std::pair<int, const char*>, 13> Pages{{
     {HelpContents, "index.html"},
     {HelpUserLoop, "user-loop.html"},
     {HelpPrinting, "printing.html"},
@@ -20,6 +20,7 @@ constexpr std::array<std::pair<int, const char*>, 12> Pages{{
     {HelpWireInfo, "wire-info.html"},
     {HelpActivationCurve, "activation-curve.html"},
     {HelpTemplates, "templates.html"},
+    {HelpSweepsFits, "sweeps-fitting.html"},
 }};
 
 }  // namespace

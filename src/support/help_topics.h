@@ -20,7 +20,8 @@ enum THelpTopic : int {
     HelpOptionsView = 34,
     HelpWireInfo = 40,
     HelpActivationCurve = 50,  // the activation curve and the centres of resistance
-    HelpTemplates = 60         // loop templates
+    HelpTemplates = 60,        // loop templates
+    HelpSweepsFits = 61        // parameter sweeps and the loop fitter
 };
 
 // The file name of a topic's page ("index.html" for the contents), or an

@@ -168,7 +168,7 @@ TEST_F(TMainWindowTest, MenusToolBarsAndHints) {
                            "ActionBendWireUser"}));
     EXPECT_EQ(ItemNames(form.findChild<QMenu*>("MenuRun")),
               QStringList({"MenuRunRun", "MenuRunStop", "MenuSepSliding", "MenuRunWireSlides", "MenuSepCurve",
-                           "MenuRunCurve"}));
+                           "MenuRunCurve", "MenuRunSweep", "MenuRunFit"}));
     QStringList menus;
     for (QAction* a : form.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Run", "&Help"}));

@@ -20,13 +20,14 @@ TEST(HelpTopicsTest, TopicsAndTheirPages) {
     EXPECT_EQ(HelpPage(40), "wire-info.html");
     EXPECT_EQ(HelpPage(50), "activation-curve.html");
     EXPECT_EQ(HelpPage(60), "templates.html");
+    EXPECT_EQ(HelpPage(61), "sweeps-fitting.html");
 
     // Numbers that are no topic have no page.
-    for (int other : {-1, 1, 9, 11, 21, 35, 39, 41, 49, 51, 59, 61, 100000}) EXPECT_EQ(HelpPage(other), "") << other;
+    for (int other : {-1, 1, 9, 11, 21, 35, 39, 41, 49, 51, 59, 62, 100000}) EXPECT_EQ(HelpPage(other), "") << other;
 
     // Every topic has a page of its own; the contents come first.
     const std::vector<int> topics = HelpTopics();
-    ASSERT_EQ(topics.size(), 12u);
+    ASSERT_EQ(topics.size(), 13u);
     EXPECT_EQ(topics.front(), HelpContents);
     std::set<std::string> pages;
     for (int topic : topics) pages.insert(HelpPage(topic));
