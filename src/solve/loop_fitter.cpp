@@ -19,6 +19,7 @@ constexpr double MaxDamping = 1e16;
 constexpr double LeastStep = 1e-9;
 constexpr double FlatGradient = 1e-10;
 constexpr double LeastGain = 1e-3;      // of a tolerance
+constexpr double LeastShare = 1e-4;     // of the misfit
 constexpr int MaxStalls = 3;
 
 const char* const ActivationName = "activation";
@@ -406,11 +407,12 @@ void TLoopFitter::TakeTrial(TPoint aPoint) {
         double gain = 0;
         for (std::size_t i = 0; i < aPoint.r.size(); ++i)
             gain = std::max(gain, std::abs(FBest->r[i]) - std::abs(aPoint.r[i]));
-        FStalls = gain < LeastGain ? FStalls + 1 : 0;
+        const bool stalled = gain < LeastGain || FBest->cost - aPoint.cost < LeastShare * FBest->cost;
+        FStalls = stalled ? FStalls + 1 : 0;
         Publish(aPoint, FResult.reached);
         FBest = std::make_unique<TPoint>(std::move(aPoint));
         if (FStalls >= MaxStalls && !Aimed(*FBest)) {
-            End(TFitEnd::NoProgress, "No further progress is possible: the last steps brought no target closer.");
+            End(TFitEnd::NoProgress, "No further progress is possible: the last steps brought the targets hardly closer.");
             return;
         }
         Continue();

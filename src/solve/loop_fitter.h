@@ -19,7 +19,8 @@
 // - met: every target within half its tolerance (half, so that the rounding
 //   of a saved design cannot carry it out);
 // - no progress: the damping or the step has run out, the misfit is flat
-//   within the bounds, or three steps in a row brought no target closer by a
+//   within the bounds, or three steps in a row lowered the misfit by less
+//   than a ten-thousandth of itself or brought no target closer by a
 //   thousandth of its tolerance;
 // - at the solve limit;
 // - when the start cannot be activated.
