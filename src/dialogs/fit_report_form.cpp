@@ -26,6 +26,9 @@ QTableWidget* NewGrid(const char* aName, const QStringList& aTitles, int aRows, 
     grid->setHorizontalHeaderLabels(aTitles);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->setVisible(false);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
     return grid;
 }
 
@@ -62,8 +65,9 @@ TFitReportForm::TFitReportForm(std::unique_ptr<TLoopFitter> aFitter, QWidget* aP
     auto* details = new QLabel(this);
     details->setObjectName("FitDetails");
     details->setWordWrap(true);
-    QString text = QString::fromStdString(r.message);
-    text += " " + tr("%1 activations in %2 iterations, %3 s.")
+    // The verdict says it all when the fit met its aim.
+    QString text = r.end == TFitEnd::Met ? QString() : QString::fromStdString(r.message) + " ";
+    text += tr("%1 activations in %2 iterations, %3 s.")
                       .arg(r.solves)
                       .arg(r.iterations)
                       .arg(FormatLocal(r.seconds, "0.000"));
