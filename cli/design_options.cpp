@@ -228,10 +228,8 @@ std::string WriteTemplateDesign(const TDesignOptions& aOptions) {
 }
 
 std::string DesignUsageText() {
-    return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [options] --out FILE.tvk\n"
-           "       torvik-design FORM [--PARAMETER VALUE ...] [options] --sweep PARAM=FROM:TO:N\n"
-           "       torvik-design FORM [--PARAMETER VALUE ...] [options] --fit PARAM=LO:HI ...\n"
-           "                     --target NAME[@A]=VALUE ... --out FILE.tvk\n"
+    return "Usage: torvik-design FORM [--PARAMETER VALUE ...] [options] {--out FILE.tvk | --sweep "
+           "PARAM=FROM:TO:N | --fit PARAM=LO:HI ... --target NAME[@A]=VALUE ... --out FILE.tvk}\n"
            "\n"
            "Makes a loop of one of the parametric forms and writes it as a design file,\n"
            "with its parameters in the file's section [Template], so that the program's\n"
@@ -286,7 +284,7 @@ std::string DesignUsageText() {
            "  --fit PARAM=LO:HI          a free parameter of the fit and its bounds, up to\n"
            "                             three; the fit starts at the given values\n"
            "  --target NAME[@A]=VALUE    a target of the fit: mf_right, mf_left (mm) or\n"
-           "                             f_right (cN), at activation A mm if given; up to six\n"
+           "                             f_right (cN), at activation A mm if given; up to 6\n"
            "  --format text|json|csv     the form of the sweep's or the fit's report (text);\n"
            "                             JSON names the inputs and the units, CSV columns\n"
            "                             carry their units in their names\n"
