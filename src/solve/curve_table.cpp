@@ -1,36 +1,10 @@
 #include "solve/curve_table.h"
 
-#include <cmath>
-
 #include "support/numbers.h"
-#include "support/text_utils.h"
 
 namespace torvik {
 
 namespace {
-
-std::string Exact(const std::optional<double>& v, const char* none) {
-    if (!v || !std::isfinite(*v)) return none;
-    return DataNumber(*v);
-}
-
-void AddLoadColumns(std::vector<TCurveColumn>& c, const std::string& key, const std::string& title) {
-    c.push_back({key + "_fx_cN", title + " Fx", "cN", 3});
-    c.push_back({key + "_fy_cN", title + " Fy", "cN", 3});
-    c.push_back({key + "_m_cNmm", title + " M", "cN·mm", 3});
-    c.push_back({key + "_f_cN", title + " |F|", "cN", 3});
-    c.push_back({key + "_m_over_f_mm", title + " M/F", "mm", 3});
-    c.push_back({key + "_m_over_fx_mm", title + " M/Fx", "mm", 3});
-}
-
-void AddLoadCells(std::vector<TCurveCell>& r, const TBracketLoad& l) {
-    r.push_back({l.x, {}, {}});
-    r.push_back({l.y, {}, {}});
-    r.push_back({l.m, {}, {}});
-    r.push_back({l.Force(), {}, {}});
-    r.push_back({l.MomentOverForce(), {}, {}});
-    r.push_back({l.MomentOverForceX(), {}, {}});
-}
 
 void AddCentreCells(std::vector<TCurveCell>& r, const TResistanceLoad& c) {
     r.push_back({c.moment, {}, {}});
@@ -97,41 +71,14 @@ std::vector<TCurveCell> CurveRow(const TCurveStep& s, const TToothSettings* aToo
 }
 
 std::string CurveCsv(const std::vector<TCurveStep>& aSteps, const TToothSettings* aTooth) {
-    const std::vector<TCurveColumn> columns = CurveColumns(aTooth != nullptr);
-    std::string s;
-    for (std::size_t i = 0; i < columns.size(); ++i) s += (i ? "," : "") + columns[i].key;
-    s += "\n";
-    for (const TCurveStep& step : aSteps) {
-        const std::vector<TCurveCell> row = CurveRow(step, aTooth);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (i) s += ',';
-            s += columns[i].decimals < 0 ? CsvField(row[i].text) : Exact(row[i].number, "");
-        }
-        s += "\n";
-    }
-    return s;
+    return TableCsv(CurveColumns(aTooth != nullptr), aSteps.size(),
+                    [&](std::size_t k) { return CurveRow(aSteps[k], aTooth); });
 }
 
 std::string CurveJson(const std::vector<TCurveStep>& aSteps, const TToothSettings* aTooth) {
-    const std::vector<TCurveColumn> columns = CurveColumns(aTooth != nullptr);
-    std::string s = "[";
-    for (std::size_t k = 0; k < aSteps.size(); ++k) {
-        const std::vector<TCurveCell> row = CurveRow(aSteps[k], aTooth);
-        s += k ? ",\n {" : "\n {";
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (i) s += ", ";
-            s += JsonString(columns[i].key) + ": ";
-            s += columns[i].decimals < 0 ? JsonString(row[i].text) : Exact(row[i].number, "null");
-        }
-        s += "}";
-    }
-    return s + (aSteps.empty() ? "]\n" : "\n]\n");
-}
-
-std::string CurveCellText(const TCurveColumn& aColumn, const TCurveCell& aCell) {
-    if (aColumn.decimals < 0) return aCell.display;
-    if (!aCell.number || !std::isfinite(*aCell.number)) return "-";
-    return FormatMask(*aCell.number, aColumn.decimals > 0 ? "0." + std::string(aColumn.decimals, '0') : "0");
+    return TableJson(CurveColumns(aTooth != nullptr), aSteps.size(),
+                     [&](std::size_t k) { return CurveRow(aSteps[k], aTooth); }) +
+           "\n";
 }
 
 }  // namespace torvik

@@ -7,27 +7,14 @@
 // undefined value (a ratio without a divisor, the rate of a failed step) is
 // an empty CSV field and a JSON null.
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "solve/activation_curve.h"
+#include "solve/load_table.h"
 #include "wire/centre_of_resistance.h"
 
 namespace torvik {
-
-struct TCurveColumn {
-    std::string key;    // CSV and JSON name: "right_fx_cN"
-    std::string title;  // for tables: "Right Fx"
-    std::string unit;   // "cN", "cN·mm", "°", or empty
-    int decimals = 3;   // for tables; -1 for a text column
-};
-
-struct TCurveCell {
-    std::optional<double> number;  // a number column; empty when undefined
-    std::string text;              // a text column, as files hold it
-    std::string display;           // a text column, as tables show it
-};
 
 // The columns; with aTooth, those of the centre of resistance follow.
 std::vector<TCurveColumn> CurveColumns(bool aWithCentre);
@@ -36,10 +23,6 @@ std::vector<TCurveCell> CurveRow(const TCurveStep& aStep, const TToothSettings* 
 
 std::string CurveCsv(const std::vector<TCurveStep>& aSteps, const TToothSettings* aTooth);
 std::string CurveJson(const std::vector<TCurveStep>& aSteps, const TToothSettings* aTooth);
-
-// What a table shows for a cell: the number with the column's decimals
-// (point as decimal separator, "-" when undefined), or the display text.
-std::string CurveCellText(const TCurveColumn& aColumn, const TCurveCell& aCell);
 
 // The load of a step's bracket carried over to its tooth's centre of
 // resistance (right: the step's target).
