@@ -5,26 +5,18 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSplitter>
-#include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 #include "dialogs/chart_support.h"
 #include "support/chart_scale.h"
-#include "qt/file_names.h"
 #include "qt/locale_numbers.h"
 #include "support/numbers.h"
 #include "solve/curve_table.h"
@@ -36,25 +28,14 @@ namespace {
 // The most steps the window computes: the table holds a row for each.
 constexpr int MaxWindowSteps = 1000;
 
-std::string Mask(int aDecimals) { return aDecimals > 0 ? "0." + std::string(aDecimals, '0') : "0"; }
-
 }  // namespace
 
 TActivationCurveForm::TActivationCurveForm(std::unique_ptr<TActivationCurve> aCurve, const TToothSettings& aTooth,
                                            QWidget* aParent)
-    : TTorvikDialog("ActivationCurveForm", tr("Activation Curve"), HelpActivationCurve, aParent),
+    : TChartForm("ActivationCurveForm", tr("Activation Curve"), HelpActivationCurve, tr("Export Activation Curve"),
+                 aParent),
       FCurve(std::move(aCurve)),
       FTooth(aTooth) {
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    FSummary = new QLabel(this);
-    FSummary->setObjectName("SummaryLabel");
-    FSummary->setWordWrap(true);
-
-    FChartView = new QChartView(new QChart(), this);
-    FChartView->setObjectName("ChartView");
-    FChartView->setRenderHint(QPainter::Antialiasing);
-    FChartView->setMinimumSize(560, 300);
-
     auto* bracket = new QGroupBox(tr("Bracket"), this);
     bracket->setObjectName("BracketGroup");
     FRightBtn = new QRadioButton(tr("&Right"), bracket);
@@ -91,39 +72,7 @@ TActivationCurveForm::TActivationCurveForm(std::unique_ptr<TActivationCurve> aCu
     topWidget->setLayout(top);
     top->setContentsMargins(0, 0, 0, 0);
 
-    FGrid = new QTableWidget(this);
-    FGrid->setObjectName("StepsGrid");
-    FGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FGrid->verticalHeader()->setVisible(false);
-    FGrid->setMinimumHeight(120);
-
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName("CurveSplitter");
-    splitter->addWidget(topWidget);
-    splitter->addWidget(FGrid);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-
-    auto* buttons = new QDialogButtonBox(this);
-    auto* exportBtn = buttons->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
-    exportBtn->setObjectName("ExportBtn");
-    connect(exportBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(); });
-    auto* saveBtn = buttons->addButton(tr("&Save Chart..."), QDialogButtonBox::ActionRole);
-    saveBtn->setObjectName("SaveChartBtn");
-    connect(saveBtn, &QPushButton::clicked, this, [this] { SaveChartBtnClick(); });
-    buttons->addButton(NewHelpButton(), QDialogButtonBox::HelpRole);
-    auto* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setObjectName("CloseBtn");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    for (QAbstractButton* b : buttons->buttons()) {
-        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
-    }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FSummary);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(buttons);
-    resize(900, 640);
+    LayOut(topWidget, "CurveSplitter");
 
     SetCurve(std::move(FCurve));
     SetRecompute(nullptr);
@@ -147,8 +96,6 @@ void TActivationCurveForm::SetRecompute(TRecompute aRecompute) {
 }
 
 bool TActivationCurveForm::ShowsRight() const { return FRightBtn->isChecked(); }
-
-QChart* TActivationCurveForm::Chart() const { return FChartView->chart(); }
 
 void TActivationCurveForm::FillSummary() {
     const TActivationCurve& c = *FCurve;
@@ -177,30 +124,8 @@ void TActivationCurveForm::FillSummary() {
 void TActivationCurveForm::FillTable() {
     const std::vector<TCurveColumn> columns = CurveColumns(true);
     const std::vector<TCurveStep>& steps = FCurve->Steps();
-    FGrid->clear();
-    FGrid->setColumnCount(static_cast<int>(columns.size()));
-    FGrid->setRowCount(static_cast<int>(steps.size()));
-    QStringList titles;
-    for (const TCurveColumn& c : columns)
-        titles << (c.unit.empty() ? QString::fromStdString(c.title)
-                                  : QString::fromStdString(c.title) + " (" + QString::fromStdString(c.unit) + ")");
-    FGrid->setHorizontalHeaderLabels(titles);
-    for (int r = 0; r < static_cast<int>(steps.size()); ++r) {
-        const std::vector<TCurveCell> row = CurveRow(steps[static_cast<std::size_t>(r)], &FTooth);
-        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-            const TCurveColumn& column = columns[static_cast<std::size_t>(c)];
-            const TCurveCell& cell = row[static_cast<std::size_t>(c)];
-            QString text;
-            if (column.decimals < 0) text = QString::fromStdString(cell.display);
-            else if (!cell.number || !std::isfinite(*cell.number)) text = "-";
-            else text = FormatLocal(*cell.number, Mask(column.decimals));
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(column.decimals < 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                       : Qt::AlignRight | Qt::AlignVCenter);
-            FGrid->setItem(r, c, item);
-        }
-    }
-    FGrid->resizeColumnsToContents();
+    FillGrid(columns, static_cast<int>(steps.size()),
+             [&](int r) { return CurveRow(steps[static_cast<std::size_t>(r)], &FTooth); });
 }
 
 void TActivationCurveForm::FillChart() {
@@ -240,9 +165,7 @@ void TActivationCurveForm::FillChart() {
                   tr("M (cN·mm)"), red, moment);
     AddLineSeries(chart, x, AddValueAxis(chart, tr("M/F (mm)"), green, Qt::AlignRight, scales[2], intervals),
                   tr("M/F (mm)"), green, ratio);
-    QChart* old = FChartView->chart();
-    FChartView->setChart(chart);
-    delete old;
+    SetChart(chart);
 }
 
 void TActivationCurveForm::ComputeBtnClick() {
@@ -251,48 +174,8 @@ void TActivationCurveForm::ComputeBtnClick() {
     if (curve) SetCurve(std::move(curve));
 }
 
-QString TActivationCurveForm::AskFileName(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
-    if (SaveFileName) return SaveFileName(aTitle, aFilter, aSuffix);
-    QFileDialog dialog(this, aTitle, QString(), aFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(aSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
-void TActivationCurveForm::Fail(const QString& aText) {
-    if (ShowError) ShowError(aText);
-    else QMessageBox::critical(this, tr("Torvik"), aText);
-}
-
-void TActivationCurveForm::ExportBtnClick() {
-    const QString file = AskFileName(tr("Export Activation Curve"), tr("CSV files (*.csv);;All files (*)"), "csv");
-    if (file.isEmpty()) return;
-    try {
-        WriteCsv(file);
-    } catch (const std::exception& e) {
-        Fail(QString::fromUtf8(e.what()));
-    }
-}
-
-void TActivationCurveForm::SaveChartBtnClick() {
-    const QString file =
-        AskFileName(tr("Save Chart"), tr("PNG images (*.png);;SVG drawings (*.svg);;All files (*)"), "png");
-    if (file.isEmpty()) return;
-    try {
-        WriteChart(file);
-    } catch (const std::exception& e) {
-        Fail(QString::fromUtf8(e.what()));
-    }
-}
-
 void TActivationCurveForm::WriteCsv(const QString& aFileName) const {
     WriteTextFile(aFileName, CurveCsv(FCurve->Steps(), &FTooth));
-}
-
-void TActivationCurveForm::WriteChart(const QString& aFileName) const {
-    WriteChartFile(*FChartView, aFileName, windowTitle());
 }
 
 }  // namespace torvik

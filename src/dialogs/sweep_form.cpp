@@ -5,18 +5,10 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSplitter>
-#include <QTableWidget>
 #include <QValueAxis>
-#include <QVBoxLayout>
 
 #include "dialogs/chart_support.h"
 #include "qt/locale_numbers.h"
@@ -26,8 +18,6 @@
 namespace torvik {
 
 namespace {
-
-std::string Mask(int aDecimals) { return aDecimals > 0 ? "0." + std::string(aDecimals, '0') : "0"; }
 
 std::string LocalNumber(double aValue, std::string_view aMask) { return FormatLocal(aValue, aMask).toStdString(); }
 
@@ -68,58 +58,15 @@ void AddRuns(QChart* aChart, QValueAxis* aX, QValueAxis* aY, const QString& aNam
 }  // namespace
 
 TSweepForm::TSweepForm(std::unique_ptr<TSweep> aSweep, QWidget* aParent)
-    : TTorvikDialog("SweepForm", tr("Parameter Sweep"), HelpSweepsFits, aParent), FSweep(std::move(aSweep)) {
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    FSummary = new QLabel(this);
-    FSummary->setObjectName("SummaryLabel");
-    FSummary->setWordWrap(true);
-
-    FChartView = new QChartView(new QChart(), this);
-    FChartView->setObjectName("ChartView");
-    FChartView->setRenderHint(QPainter::Antialiasing);
-    FChartView->setMinimumSize(560, 300);
-
-    FGrid = new QTableWidget(this);
-    FGrid->setObjectName("StepsGrid");
-    FGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FGrid->verticalHeader()->setVisible(false);
-    FGrid->setMinimumHeight(120);
-
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName("SweepSplitter");
-    splitter->addWidget(FChartView);
-    splitter->addWidget(FGrid);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-
-    auto* buttons = new QDialogButtonBox(this);
-    auto* exportBtn = buttons->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
-    exportBtn->setObjectName("ExportBtn");
-    connect(exportBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(); });
-    auto* saveBtn = buttons->addButton(tr("&Save Chart..."), QDialogButtonBox::ActionRole);
-    saveBtn->setObjectName("SaveChartBtn");
-    connect(saveBtn, &QPushButton::clicked, this, [this] { SaveChartBtnClick(); });
-    buttons->addButton(NewHelpButton(), QDialogButtonBox::HelpRole);
-    auto* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setObjectName("CloseBtn");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    for (QAbstractButton* b : buttons->buttons())
-        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FSummary);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(buttons);
-    resize(900, 640);
-
+    : TChartForm("SweepForm", tr("Parameter Sweep"), HelpSweepsFits, tr("Export Parameter Sweep"), aParent),
+      FSweep(std::move(aSweep)) {
+    LayOut(nullptr, "SweepSplitter");
     FillSummary();
     FillTable();
     FillChart();
 }
 
 TSweepForm::~TSweepForm() = default;
-
-QChart* TSweepForm::Chart() const { return FChartView->chart(); }
 
 void TSweepForm::FillSummary() {
     const TSweep& w = *FSweep;
@@ -141,38 +88,18 @@ void TSweepForm::FillSummary() {
 }
 
 void TSweepForm::FillTable() {
-    const std::vector<TCurveColumn> columns = SweepColumns(FSweep->Parameter());
     const std::vector<TSweepStep>& steps = FSweep->Steps();
-    FGrid->clear();
-    FGrid->setColumnCount(static_cast<int>(columns.size()));
-    FGrid->setRowCount(static_cast<int>(steps.size()));
-    QStringList titles;
-    for (const TCurveColumn& c : columns)
-        titles << (c.unit.empty() ? QString::fromStdString(c.title)
-                                  : QString::fromStdString(c.title) + " (" + QString::fromStdString(c.unit) + ")");
-    FGrid->setHorizontalHeaderLabels(titles);
-    for (int r = 0; r < static_cast<int>(steps.size()); ++r) {
-        const std::vector<TCurveCell> row = SweepRow(steps[static_cast<std::size_t>(r)]);
-        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-            const TCurveColumn& column = columns[static_cast<std::size_t>(c)];
-            const TCurveCell& cell = row[static_cast<std::size_t>(c)];
-            QString text;
+    FillGrid(
+        SweepColumns(FSweep->Parameter()), static_cast<int>(steps.size()),
+        [&](int r) { return SweepRow(steps[static_cast<std::size_t>(r)]); },
+        [&](int r, const TCurveColumn& aColumn) -> std::optional<QString> {
             const TSweepStep& step = steps[static_cast<std::size_t>(r)];
-            if (column.key == "message" && !step.loads.made) {
-                // Why the values make no loop, with the user's numbers.
-                TLoopTemplate t = FSweep->Template();
-                t.SetValue(FSweep->Parameter().Name, step.value);
-                text = QString::fromStdString(t.Problem(LocalNumber));
-            } else if (column.decimals < 0) text = QString::fromStdString(cell.display);
-            else if (!cell.number || !std::isfinite(*cell.number)) text = "-";
-            else text = FormatLocal(*cell.number, Mask(column.decimals));
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(column.decimals < 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                       : Qt::AlignRight | Qt::AlignVCenter);
-            FGrid->setItem(r, c, item);
-        }
-    }
-    FGrid->resizeColumnsToContents();
+            if (aColumn.key != "message" || step.loads.made) return std::nullopt;
+            // Why the values make no loop, with the user's numbers.
+            TLoopTemplate t = FSweep->Template();
+            t.SetValue(FSweep->Parameter().Name, step.value);
+            return QString::fromStdString(t.Problem(LocalNumber));
+        });
 }
 
 void TSweepForm::FillChart() {
@@ -211,49 +138,9 @@ void TSweepForm::FillChart() {
     AddRuns(chart, x, momentAxis, tr("M left (cN·mm)"), red, leftM, Qt::DashLine);
     AddRuns(chart, x, ratioAxis, tr("M/F right (mm)"), green, rightMf, Qt::SolidLine);
     AddRuns(chart, x, ratioAxis, tr("M/F left (mm)"), green, leftMf, Qt::DashLine);
-    QChart* old = FChartView->chart();
-    FChartView->setChart(chart);
-    delete old;
-}
-
-QString TSweepForm::AskFileName(const QString& aTitle, const QString& aFilter, const QString& aSuffix) {
-    if (SaveFileName) return SaveFileName(aTitle, aFilter, aSuffix);
-    QFileDialog dialog(this, aTitle, QString(), aFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(aSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
-void TSweepForm::Fail(const QString& aText) {
-    if (ShowError) ShowError(aText);
-    else QMessageBox::critical(this, tr("Torvik"), aText);
-}
-
-void TSweepForm::ExportBtnClick() {
-    const QString file = AskFileName(tr("Export Parameter Sweep"), tr("CSV files (*.csv);;All files (*)"), "csv");
-    if (file.isEmpty()) return;
-    try {
-        WriteCsv(file);
-    } catch (const std::exception& e) {
-        Fail(QString::fromUtf8(e.what()));
-    }
-}
-
-void TSweepForm::SaveChartBtnClick() {
-    const QString file =
-        AskFileName(tr("Save Chart"), tr("PNG images (*.png);;SVG drawings (*.svg);;All files (*)"), "png");
-    if (file.isEmpty()) return;
-    try {
-        WriteChart(file);
-    } catch (const std::exception& e) {
-        Fail(QString::fromUtf8(e.what()));
-    }
+    SetChart(chart);
 }
 
 void TSweepForm::WriteCsv(const QString& aFileName) const { WriteTextFile(aFileName, SweepCsv(*FSweep)); }
-
-void TSweepForm::WriteChart(const QString& aFileName) const { WriteChartFile(*FChartView, aFileName, windowTitle()); }
 
 }  // namespace torvik
