@@ -11,12 +11,7 @@ using namespace torvik;
 namespace {
 
 TWireStock Stock(const char* aMaterial, const char* aSize) {
-    TWireStock s = DefaultStock();
-    for (const TWireMaterial& m : DefaultMaterialTable())
-        if (m.Name == aMaterial) s.Material = m;
-    for (const TWireSize& z : DefaultCrossSectionTable())
-        if (z.Name == aSize) s.Size = z;
-    return s;
+    return {SelectMaterial(DefaultMaterialTable(), aMaterial), SelectCrossSection(DefaultCrossSectionTable(), aSize)};
 }
 
 TLoopTemplate TLoop() {

@@ -12,35 +12,14 @@
 #include "support/ini_file.h"
 #include "wire/design.h"
 #include "wire/design_file.h"
+#include "design_folder.h"
 
 using namespace torvik;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DesignFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // Short, so that messages show the names whole.
-        dir = fs::temp_directory_path() / ("torvik-design-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-
-    fs::path dir;
-};
+class DesignFileTest : public test::DesignFolderTest {};
 
 }  // namespace
 

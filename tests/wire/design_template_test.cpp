@@ -8,30 +8,15 @@
 #include "support/ini_file.h"
 #include "wire/design.h"
 #include "wire/design_file.h"
+#include "design_folder.h"
 
 using namespace torvik;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DesignTemplateTest : public ::testing::Test {
+class DesignTemplateTest : public test::DesignFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("torvik-template-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
     // A short wire with a template record of awkward values.
     static std::unique_ptr<TDesign> Made() {
         auto d = std::make_unique<TDesign>(0.25, DefaultStock());
@@ -40,7 +25,6 @@ protected:
         return d;
     }
 
-    fs::path dir;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "support/text_utils.h"
 #include "wire/design.h"
 #include "wire/design_file.h"
+#include "design_folder.h"
 #include "wire/wire_stock.h"
 
 using namespace torvik;
@@ -18,15 +19,8 @@ namespace {
 const TWireStock Steel016 = DefaultStock();
 const TWireStock Tma017x025{DefaultMaterialTable()[1], DefaultCrossSectionTable()[5]};
 
-class WireStockTest : public ::testing::Test {
+class WireStockTest : public test::DesignFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("torvik-stock-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // A wire of 1 + aStored segments of aStock, saved; the file's name.
     std::string Save(const TWireStock& aStock, int aStored, const std::string& aName = "w.tvk") {
         TDesign d(0.25, aStock);
@@ -44,7 +38,6 @@ protected:
         return file;
     }
 
-    fs::path dir;
 };
 
 }  // namespace
