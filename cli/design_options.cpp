@@ -107,39 +107,23 @@ TDesignOptions ParseDesignOptions(const std::vector<std::string>& args) {
     TDesignOptions o;
     TStockOptions stock;
     std::vector<std::pair<std::string, std::string>> parameters;
-    bool optionsEnded = false;
     bool formatGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            if (!o.Form.empty()) throw TUsageError("more than one form given ('" + o.Form + "', '" + arg + "')");
-            if (arg.empty()) throw TUsageError("the form's name is empty");
-            o.Form = arg;
+    const auto kind = [](const std::string& aName) {
+        return aName == "help" || aName == "version" || aName == "list" ? TOptionKind::Flag : TOptionKind::Valued;
+    };
+    for (const TArgument& arg : ReadArguments(args, kind)) {
+        if (arg.Operand) {
+            if (!o.Form.empty()) throw TUsageError("more than one form given ('" + o.Form + "', '" + arg.Text + "')");
+            if (arg.Text.empty()) throw TUsageError("the form's name is empty");
+            o.Form = arg.Text;
             continue;
         }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg == "-h") {
-            o.Help = true;
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option " + QuotedValue(arg));
-        const auto eq = arg.find('=');
-        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        if (name == "help" || name == "version" || name == "list") {
-            if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
+        const std::string& name = arg.Text;
+        if (!arg.Value) {
             (name == "help" ? o.Help : name == "version" ? o.Version : o.List) = true;
             continue;
         }
-        std::string value;
-        if (eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-        } else {
-            if (i + 1 >= args.size()) throw TUsageError("--" + name + " needs a value");
-            value = args[++i];
-        }
+        const std::string& value = *arg.Value;
         if (TStockOptions::Names(name)) stock.Take(name, value);
         else if (name == "segment-size") o.SegmentSize = OptionPositive(name, value);
         else if (name == "out") o.OutFile = value;

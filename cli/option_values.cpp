@@ -22,6 +22,38 @@ const typename Table::value_type& FindByName(const Table& table, std::string_vie
 
 }  // namespace
 
+std::vector<TArgument> ReadArguments(const std::vector<std::string>& aArgs,
+                                     const std::function<TOptionKind(const std::string& aName)>& aKind) {
+    std::vector<TArgument> read;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < aArgs.size(); ++i) {
+        const std::string& arg = aArgs[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            read.push_back({true, arg, std::nullopt});
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "-h") {
+            read.push_back({false, "help", std::nullopt});
+        } else {
+            if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option " + QuotedValue(arg));
+            const auto eq = arg.find('=');
+            const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+            const TOptionKind kind = aKind(name);
+            if (kind == TOptionKind::Unknown) throw TUsageError("unknown option " + QuotedValue(arg));
+            if (kind == TOptionKind::Flag) {
+                if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
+                read.push_back({false, name, std::nullopt});
+            } else if (eq != std::string::npos) {
+                read.push_back({false, name, arg.substr(eq + 1)});
+            } else {
+                if (i + 1 >= aArgs.size()) throw TUsageError("--" + name + " needs a value");
+                read.push_back({false, name, aArgs[++i]});
+            }
+        }
+    }
+    return read;
+}
+
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));

@@ -3,10 +3,12 @@
 // for bad input, numbers as option values, names looked up in the built-in
 // tables, and the options that choose the wire's stock.
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "wire/materials.h"
 
@@ -20,6 +22,23 @@ public:
 };
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// One argument of a command line: an operand (a name the program takes),
+// or an option by its name without dashes ("help" for -h) with its value
+// when it takes one.
+struct TArgument {
+    bool Operand = false;
+    std::string Text;  // the operand, or the option's name
+    std::optional<std::string> Value;
+};
+enum class TOptionKind { Flag, Valued, Unknown };
+// aArgs as the programs read them: "--NAME=VALUE" or "--NAME VALUE" for an
+// option that takes a value, "--NAME" for a flag, "-h" for --help; "--" ends
+// the options, and "-" or anything not starting with "-" is an operand.
+// aKind tells each option's kind. Throws TUsageError for an unknown option,
+// a flag given a value and a value missing at the end.
+std::vector<TArgument> ReadArguments(const std::vector<std::string>& aArgs,
+                                     const std::function<TOptionKind(const std::string& aName)>& aKind);
 
 // The value of --aOption as a number ("." as decimal separator, an
 // optional exponent); throws TUsageError naming the option otherwise.

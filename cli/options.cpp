@@ -28,47 +28,30 @@ TCliOptions ParseOptions(const std::vector<std::string>& args) {
     TCliOptions o;
     TStockOptions stock;
     bool toleranceDistance = false, toleranceAngle = false;
-    bool optionsEnded = false;
 
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+    const auto kind = [](const std::string& aName) {
+        return Contains(kFlagOptions, aName)    ? TOptionKind::Flag
+               : Contains(kValueOptions, aName) ? TOptionKind::Valued
+                                                : TOptionKind::Unknown;
+    };
+    for (const TArgument& arg : ReadArguments(args, kind)) {
+        if (arg.Operand) {
             if (!o.DesignFile.empty())
                 throw TUsageError("more than one design file given ('" + ShownFileName(o.DesignFile) + "', '" +
-                                  ShownFileName(arg) + "')");
-            if (arg.empty()) throw TUsageError("the design file name is empty");
-            o.DesignFile = arg;
+                                  ShownFileName(arg.Text) + "')");
+            if (arg.Text.empty()) throw TUsageError("the design file name is empty");
+            o.DesignFile = arg.Text;
             continue;
         }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg == "-h") {
-            o.Help = true;
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0) throw TUsageError("unknown option " + QuotedValue(arg));
-
-        const auto eq = arg.find('=');
-        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        if (Contains(kFlagOptions, name)) {
-            if (eq != std::string::npos) throw TUsageError("--" + name + " takes no value");
+        const std::string& name = arg.Text;
+        if (!arg.Value) {
             if (name == "help") o.Help = true;
             else if (name == "version") o.Version = true;
             else if (name == "no-refine") o.Settings.RefineLoads = false;
             else o.Settings.AutoStop = false;
             continue;
         }
-        if (!Contains(kValueOptions, name)) throw TUsageError("unknown option " + QuotedValue(arg));
-        std::string value;
-        if (eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-        } else {
-            if (i + 1 >= args.size()) throw TUsageError("--" + name + " needs a value");
-            value = args[++i];
-        }
-
+        const std::string& value = *arg.Value;
         if (name == "target") {
             o.Settings.WireSlides = value == "sliding";
             if (value == "point") o.Settings.TargetMode = TargetPoint;
