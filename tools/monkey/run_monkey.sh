@@ -18,7 +18,7 @@ seeds=("$@")
 build=${BUILD_DIR:-build-asan}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g1" -DTORVIK_SANITIZE=ON \
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g1" -DTORVIK_SANITIZE=ON \
     -DTORVIK_BUILD_BENCH=OFF
 fi
 cmake --build "$build" -j2 --target torvik_monkey
