@@ -69,7 +69,10 @@ void TExportCommands::MenuFileExportPictureClick() {
 
     const TFormatText text = FormatText(format);
     const QString folder = FLastFile.isEmpty() ? FForm.DialogFolder() : QFileInfo(FLastFile).absolutePath();
-    const QString start = QDir(folder).filePath(QStringLiteral("Torvik.") + text.suffix);
+    // The design's own name, as Print to PDF proposes it.
+    const TFileName& design = FForm.CurrentFileName();
+    const QString name = design.Empty() ? QStringLiteral("Torvik") : QFileInfo(QtFileName(design)).completeBaseName();
+    const QString start = QDir(folder).filePath(name + "." + text.suffix);
     const QString fileName = FForm.SaveFileBox("Export Picture", text.filter, text.suffix, start);
     if (fileName.isEmpty()) return;
 

@@ -81,6 +81,14 @@ TEST_F(TExportCommandsTest, TrueSizeSvgPdfAndPng) {
         return -1.0;
     };
     EXPECT_NEAR(centreNear(90) - centreNear(30), 60 / 25.4 * 300, 1.0);
+
+    // A saved design proposes its own name.
+    FDialogs->saveNames.push_back(Path("closing loop.tvk"));
+    Trigger("MenuFileSaveAs");
+    FDialogs->dialogScripts.push_back(ExportAs("FormatSvg"));
+    FDialogs->saveNames.push_back(QString());
+    Trigger("MenuFileExportPicture");
+    EXPECT_EQ(FDialogs->folders.back(), Path("closing loop.svg"));
     EXPECT_TRUE(FDialogs->Of("error").empty());
 }
 
