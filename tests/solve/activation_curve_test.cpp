@@ -16,20 +16,10 @@ using namespace torvik;
 
 namespace {
 
+using test::BuildL;
 using test::Compliance;
 using test::Mat3;
 using test::Solve3;
-
-// 5 mm along the start direction, a 90 degree bend, 5 mm on; the right
-// bracket at the wire end moved by (dx, dy) and turned by aTurn.
-void BuildL(TDesign& d, double dx, double dy, double aTurn) {
-    TWire& w = *d.CurrentWire;
-    for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-    for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-    const TPointReal tip = w.Corner();
-    d.RightBracket.Origin()->SetXY(tip.x + dx, tip.y + dy);
-    d.RightBracket.SetDirection(w.EndDirection() + aTurn);
-}
 
 // The linear load (Fx, Fy, M) that moves the free end of the unloaded wire
 // by u = (dx, dy, dtheta); Point leaves the moment at zero and the angle free.

@@ -58,12 +58,7 @@ std::unique_ptr<TDesign> VerticalLoop() {
 // An L of 5 + 5 mm in 0.25 mm segments, the right bracket off its end.
 std::unique_ptr<TDesign> LWire(double dx, double dy, double aTurn) {
     auto d = std::make_unique<TDesign>(0.25, DefaultStock());
-    TWire& w = *d->CurrentWire;
-    for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-    for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-    const TPointReal tip = w.Corner();
-    d->RightBracket.Origin()->SetXY(tip.x + dx, tip.y + dy);
-    d->RightBracket.SetDirection(w.EndDirection() + aTurn);
+    test::BuildL(*d, dx, dy, aTurn);
     return d;
 }
 

@@ -11,12 +11,7 @@ namespace {
 // An L-shaped wire, 5 mm out and 5 mm down, whose end lies 0.36 mm from the
 // right bracket, turned 3 degrees against the wire's end.
 void BuildLoop(TDesign& d) {
-    TWire& w = *d.CurrentWire;
-    for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-    for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-    const TPointReal tip = w.Corner();
-    d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
-    d.RightBracket.SetDirection(w.EndDirection() + ToRadians(3));
+    test::BuildL(d, 0.3, -0.2, ToRadians(3));
     d.AttachToBrackets();
 }
 

@@ -10,6 +10,18 @@ namespace torvik::test {
 
 using Mat3 = std::array<std::array<double, 3>, 3>;
 
+// The tests' L: 5 mm along the start direction, a quarter turn, 5 mm on, in
+// 0.25 mm segments; the right bracket at the wire end moved by (dx, dy) and
+// turned by aTurn against the end's direction.
+inline void BuildL(TDesign& d, double dx, double dy, double aTurn) {
+    TWire& w = *d.CurrentWire;
+    for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
+    for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
+    const TPointReal tip = w.Corner();
+    d.RightBracket.Origin()->SetXY(tip.x + dx, tip.y + dy);
+    d.RightBracket.SetDirection(w.EndDirection() + aTurn);
+}
+
 // Tip compliance of the unloaded wire: the integral along the wire of
 // b.b^T / EI with b = (y - y_tip, x_tip - x, 1), exact per straight segment
 // (Simpson's rule on a quadratic).

@@ -20,14 +20,7 @@ protected:
     TDesign d{0.25, DefaultStock()};
     TActivationSettings settings;
 
-    void SetUp() override {
-        TWire& w = *d.CurrentWire;
-        for (int i = 1; i < 20; ++i) w.AddSeg(0.25, i == 19 ? Pi / 2 : 0);
-        for (int i = 0; i < 20; ++i) w.AddSeg(0.25, 0);
-        const TPointReal tip = w.Corner();
-        d.RightBracket.Origin()->SetXY(tip.x + 0.3, tip.y - 0.2);
-        d.RightBracket.SetDirection(w.EndDirection());
-    }
+    void SetUp() override { test::BuildL(d, 0.3, -0.2, 0); }
 };
 
 TEST_F(PassiveWire, ActivationIsMeasuredFromTheWireAsBentAndChangesNothing) {
